@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The raster the collision test works on: a 121 x 81 grid of one-byte cell codes, the 16 cell
+// stamps (the small triangle in its 16 turn steps), the table of compatible code pairs, and the
+// grid operations. Codes add and subtract modulo 256; 0 is empty and 64 fully covered.
+#pragma once
+
+#include "model/geometry.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tangram {
+
+inline constexpr int kCellCount = kColumns * kRows; // 9801
+
+// Cells are stored column-major: index = column * 81 + row.
+struct TCellGrid {
+    std::array<std::uint8_t, kCellCount> cells{};
+
+    std::uint8_t& at(int column, int row) { return cells[column * kRows + row]; }
+    std::uint8_t at(int column, int row) const { return cells[column * kRows + row]; }
+    void clear() { cells.fill(0); }
+    friend bool operator==(const TCellGrid&, const TCellGrid&) = default;
+};
+
+// One stamp: codes for column and row offsets -7..6 around the stamp's origin (a grid point),
+// stored row by row, and the bounding box of its non-zero codes.
+struct TCellStamp {
+    std::array<std::uint8_t, 14 * 14> codes{};
+    std::int8_t minColumn = 0;
+    std::int8_t minRow = 0;
+    std::int8_t maxColumn = 0;
+    std::int8_t maxRow = 0;
+
+    std::uint8_t code(int dc, int dr) const { return codes[(dr + 7) * 14 + (dc + 7)]; }
+};
+
+struct CodePair {
+    std::uint8_t grid;
+    std::uint8_t stamp;
+};
+
+inline constexpr int kStampCount = 16;
+inline constexpr int kPairCount = 300;
+
+// The stamp numbered n (0..15).
+const TCellStamp& CellStamp(int n);
+// The 300 compatible pairs in ascending order, exactly as the game defines them (not symmetric).
+const std::array<CodePair, kPairCount>& CompatiblePairs();
+// Constant-time membership of (grid code, stamp code) in the pair table.
+bool IsCompatible(std::uint8_t gridCode, std::uint8_t stampCode);
+// The literal membership search through the 300 pairs; kept as the reference for tests and
+// benchmarks.
+bool IsCompatibleLinear(std::uint8_t gridCode, std::uint8_t stampCode);
+
+// Add or subtract stamp n with its origin at grid point (column, row). The caller guarantees the
+// stamp's box lies inside the grid (StampInBounds).
+void AddStamp(TCellGrid& grid, int column, int row, int n);
+void SubtractStamp(TCellGrid& grid, int column, int row, int n);
+// Adds only the cells that lie inside the grid; for pattern data that is not trusted.
+void AddStampClipped(TCellGrid& grid, int column, int row, int n);
+
+bool StampInBounds(int column, int row, int n);
+bool PieceInBounds(int piece, int column, int row, int orientation);
+// In bounds and colliding with nothing in `board`.
+bool StampFits(const TCellGrid& board, int column, int row, int n);
+bool PieceFits(const TCellGrid& board, int piece, int column, int row, int orientation);
+// The same tests with the literal pair search, for tests and benchmarks.
+bool StampFitsLinear(const TCellGrid& board, int column, int row, int n);
+bool PieceFitsLinear(const TCellGrid& board, int piece, int column, int row, int orientation);
+
+// All stamps of `piece` at `placement` added to / subtracted from `grid` (caller checks bounds).
+void AddPieceStamps(TCellGrid& grid, int piece, const TPlacement& placement);
+void SubtractPieceStamps(TCellGrid& grid, int piece, const TPlacement& placement);
+
+} // namespace tangram
