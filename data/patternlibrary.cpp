@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/patternlibrary.h"
+
+#include "data/texts.h"
+
+#include <QFile>
+
+namespace tangram {
+
+namespace {
+
+TPatternRecord decodeSolution(const unsigned char* record) {
+    TPatternRecord solution;
+    for (int piece = 0; piece < kPieceCount; ++piece) {
+        const unsigned char* bytes = record + 1 + 3 * piece;
+        solution[static_cast<std::size_t>(piece)] = TPlacement{bytes[0], bytes[1], bytes[2]};
+    }
+    return solution;
+}
+
+} // namespace
+
+QString patternLibraryPath(const GameState& state) {
+    return state.programDir + QStringLiteral("kelm.dat");
+}
+
+void readPatterns(QIODevice& device, GameState& state) {
+    int count = 0;
+    unsigned char record[kPatternRecordSize];
+    while (count < kMaxPatterns) {
+        // A short read is the end of the file (or a trailing remainder); a failing read ends the
+        // table just the same, as the library has no other structure to resynchronise on.
+        if (device.read(reinterpret_cast<char*>(record), kPatternRecordSize) != kPatternRecordSize)
+            break;
+        if (record[0] == state.category) {
+            ++count;
+            state.patterns[static_cast<std::size_t>(count)] = decodeSolution(record);
+        }
+    }
+    for (std::size_t n = static_cast<std::size_t>(count) + 1; n < state.patterns.size(); ++n)
+        state.patterns[n] = TPatternRecord{};
+    state.patternCount = count;
+    normaliseLevel(state);
+}
+
+FileResult LoadPatterns(GameState& state) {
+    QFile file(patternLibraryPath(state));
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::failure(missingLibraryMessage(state.language));
+    readPatterns(file, state);
+    return FileResult::success();
+}
+
+} // namespace tangram

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/texts.h"
+
+#include <array>
+
+namespace tangram {
+
+namespace {
+
+bool isGerman(int language) {
+    return language == 1;
+}
+
+} // namespace
+
+QString fileNamePart(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString missingLibraryMessage(int language) {
+    return isGerman(language)
+               ? QStringLiteral("Datei kelm.dat konnte nicht gefunden werden. Programm wird "
+                                "abgebrochen.")
+               : QStringLiteral("Can't find file kelm.dat. Program aborted.");
+}
+
+QString overwriteQuestion(int language, const QString& path) {
+    const QString name = fileNamePart(path);
+    return isGerman(language)
+               ? QStringLiteral("Spiel ") + name +
+                     QStringLiteral(" existiert bereits. Überschreiben?")
+               : QStringLiteral("Game ") + name + QStringLiteral(" already exists. Overwrite?");
+}
+
+QString saveFailedMessage(int language, const QString& path) {
+    const QString name = fileNamePart(path);
+    return isGerman(language) ? QStringLiteral("Kann Spiel ") + name +
+                                    QStringLiteral(" nicht speichern. Datenträger voll oder nicht "
+                                                   "beschreibbar.")
+                              : QStringLiteral("Cannot save game ") + name +
+                                    QStringLiteral(". Drive full or not writable.");
+}
+
+QString loadFailedMessage(int language, const QString& path) {
+    const QString name = fileNamePart(path);
+    // "occured" is the game's established wording.
+    return isGerman(language)
+               ? QStringLiteral("Fehler beim Laden des Spiels ") + name + QLatin1Char('!')
+               : QStringLiteral("Error occured while loading file ") + name + QLatin1Char('!');
+}
+
+QString categoryName(int language, int category) {
+    static const std::array<const char16_t*, 8> english{u"humans",
+                                                        u"animals",
+                                                        u"tools and household stuff",
+                                                        u"buildings and ships",
+                                                        u"figures and shapes",
+                                                        u"twin Tangrams",
+                                                        u"convex Tangrams",
+                                                        u"letters and numbers"};
+    static const std::array<const char16_t*, 8> german{u"Menschen",
+                                                       u"Tiere",
+                                                       u"Werkzeuge und Hausrat",
+                                                       u"Gebäude und Schiffe",
+                                                       u"Figuren und Formen",
+                                                       u"Zwillingstangrams",
+                                                       u"Konvexe Tangrams",
+                                                       u"Buchstaben und Ziffern"};
+    if (category < 0 || category >= static_cast<int>(english.size()))
+        return {};
+    const auto index = static_cast<std::size_t>(category);
+    return QString::fromUtf16(isGerman(language) ? german[index] : english[index]);
+}
+
+QString forcePzsExtension(const QString& name) {
+    const qsizetype nameStart = name.lastIndexOf(QLatin1Char('/')) + 1;
+    if (nameStart >= name.size())
+        return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    // A dot before the last component, or the very first character of it, starts no extension.
+    const bool hasExtension = dot > nameStart;
+    const QString stem = hasExtension ? name.left(dot) : name;
+    return stem + QStringLiteral(".pzs");
+}
+
+} // namespace tangram

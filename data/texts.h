@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Texts of the file operations and the category names, in both languages. German is used exactly
+// when the language value is 1; every other value (0, and -1 before a language was chosen) gets
+// English. The file-related messages name only the last component of the path.
+#pragma once
+
+#include <QString>
+
+namespace tangram {
+
+// The last component of `path` with its extension, without the folder ("/a/b/puzzle.pzs" ->
+// "puzzle.pzs"); empty when the path ends in a separator.
+QString fileNamePart(const QString& path);
+
+// The pattern library could not be opened; the program ends after showing it.
+QString missingLibraryMessage(int language);
+// Question before an existing progress file is replaced; Yes means overwrite.
+QString overwriteQuestion(int language, const QString& path);
+QString saveFailedMessage(int language, const QString& path);
+QString loadFailedMessage(int language, const QString& path);
+
+// Name of category 0..7 in the given language; an empty text for any other category, so that a
+// damaged settings value shows nothing rather than crashing.
+QString categoryName(int language, int category);
+
+// The name the save dialog's choice is stored under: the extension of the last path component is
+// replaced by ".pzs", or ".pzs" is added when it has none. Only the last component counts, so dots
+// in folder names are left alone ("dir.with.dot/name" -> "dir.with.dot/name.pzs"). A leading dot
+// starts a hidden file's name, not an extension (".hidden" -> ".hidden.pzs"). A trailing dot is an
+// empty extension ("game." -> "game.pzs"). An empty name or one ending in '/' names no file and is
+// returned unchanged.
+QString forcePzsExtension(const QString& name);
+
+} // namespace tangram
