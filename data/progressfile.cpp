@@ -101,11 +101,15 @@ FileResult SaveGame(const GameState& state, const QString& path) {
 
     // No direct-write fallback: if the folder does not allow a temporary file beside the target,
     // the save fails with the old file intact rather than risking a half-written one.
+    // Unbuffered on purpose: with QFileDevice's write buffer the data only reaches the disk inside
+    // commit(), and Qt 6.4 then loses a short write (a full disk, a file size limit) and renames
+    // the truncated file over the old one. Written directly, the short count shows up here.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed();
     // Leaving without commit() discards the temporary file.
-    if (file.write(contents) != contents.size())
+    if (file.write(contents) != contents.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError)
         return failed();
     if (!file.commit())
         return failed();

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/texts.h"
+
+#include <gtest/gtest.h>
+
+using namespace tangram;
+
+namespace {
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+TEST(Texts, FileMessagesNameOnlyTheLastComponent) {
+    const QString path = "/home/player/my.games/puzzle.pzs";
+    EXPECT_EQ(fileNamePart(path), "puzzle.pzs");
+    EXPECT_EQ(overwriteQuestion(0, path), "Game puzzle.pzs already exists. Overwrite?");
+    EXPECT_EQ(overwriteQuestion(1, path),
+              utf8("Spiel puzzle.pzs existiert bereits. Überschreiben?"));
+    EXPECT_EQ(saveFailedMessage(0, path),
+              "Cannot save game puzzle.pzs. Drive full or not writable.");
+    EXPECT_EQ(saveFailedMessage(1, path),
+              utf8("Kann Spiel puzzle.pzs nicht speichern. Datenträger voll oder nicht "
+                   "beschreibbar."));
+    EXPECT_EQ(loadFailedMessage(0, path), "Error occured while loading file puzzle.pzs!");
+    EXPECT_EQ(loadFailedMessage(1, path), "Fehler beim Laden des Spiels puzzle.pzs!");
+}
+
+TEST(Texts, EveryLanguageButOneIsEnglish) {
+    for (const int language : {-1, 0, 2, 99}) {
+        EXPECT_EQ(missingLibraryMessage(language), "Can't find file kelm.dat. Program aborted.");
+        EXPECT_EQ(loadFailedMessage(language, "a.pzs"), "Error occured while loading file a.pzs!");
+        EXPECT_EQ(categoryName(language, 0), "humans");
+    }
+    EXPECT_EQ(missingLibraryMessage(1),
+              "Datei kelm.dat konnte nicht gefunden werden. Programm wird abgebrochen.");
+}
+
+TEST(Texts, CategoryNamesInBothLanguages) {
+    const char* english[] = {"humans",
+                             "animals",
+                             "tools and household stuff",
+                             "buildings and ships",
+                             "figures and shapes",
+                             "twin Tangrams",
+                             "convex Tangrams",
+                             "letters and numbers"};
+    const char* german[] = {"Menschen",
+                            "Tiere",
+                            "Werkzeuge und Hausrat",
+                            "Gebäude und Schiffe",
+                            "Figuren und Formen",
+                            "Zwillingstangrams",
+                            "Konvexe Tangrams",
+                            "Buchstaben und Ziffern"};
+    for (int category = 0; category < 8; ++category) {
+        EXPECT_EQ(categoryName(0, category), utf8(english[category]));
+        EXPECT_EQ(categoryName(1, category), utf8(german[category]));
+        EXPECT_LE(categoryName(1, category).size(), 25);
+    }
+}
+
+TEST(Texts, CategoryOutsideTheTableHasNoName) {
+    for (const int category : {-1, 8, 1000}) {
+        EXPECT_TRUE(categoryName(0, category).isEmpty());
+        EXPECT_TRUE(categoryName(1, category).isEmpty());
+    }
+}
+
+TEST(Texts, PzsExtensionReplacesOrAdds) {
+    EXPECT_EQ(forcePzsExtension("puzzle.txt"), "puzzle.pzs");
+    EXPECT_EQ(forcePzsExtension("puzzle"), "puzzle.pzs");
+    EXPECT_EQ(forcePzsExtension("puzzle.pzs"), "puzzle.pzs");
+    EXPECT_EQ(forcePzsExtension("puzzle.PZS"), "puzzle.pzs");
+    EXPECT_EQ(forcePzsExtension("archive.tar.gz"), "archive.tar.pzs");
+    EXPECT_EQ(forcePzsExtension("/home/p/game."), "/home/p/game.pzs");
+    EXPECT_EQ(forcePzsExtension("/home/p/puzzle.txt"), "/home/p/puzzle.pzs");
+}
+
+TEST(Texts, PzsExtensionLooksOnlyAtTheFileName) {
+    EXPECT_EQ(forcePzsExtension("dir.with.dot/name"), "dir.with.dot/name.pzs");
+    EXPECT_EQ(forcePzsExtension("/a.b/c.d/name"), "/a.b/c.d/name.pzs");
+    EXPECT_EQ(forcePzsExtension(".hidden"), ".hidden.pzs");
+    EXPECT_EQ(forcePzsExtension("/home/p/.hidden"), "/home/p/.hidden.pzs");
+    EXPECT_EQ(forcePzsExtension("/home/p/.hidden.txt"), "/home/p/.hidden.pzs");
+    EXPECT_EQ(forcePzsExtension(""), "");
+    EXPECT_EQ(forcePzsExtension("/home/p/"), "/home/p/");
+}
