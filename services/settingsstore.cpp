@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "services/settingsstore.h"
+
+#include <QSettings>
+#include <QStringList>
+#include <QVariant>
+
+namespace tangram {
+
+namespace {
+
+// The version level of the stored layout; a future incompatible layout gets a new level and leaves
+// this one alone.
+const QString kVersionGroup = QStringLiteral("V2");
+
+QString keyPath(const QString& section, const QString& name) {
+    return kVersionGroup + u'/' + section + u'/' + name;
+}
+
+std::optional<int> parseInt(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore() = default;
+
+SettingsStore::SettingsStore(const QString& filePath) : m_filePath(filePath) {}
+
+std::unique_ptr<QSettings> SettingsStore::open() const {
+    if (m_filePath.isEmpty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("WimboGames"),
+                                           QStringLiteral("WimboTangram"));
+    return std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+}
+
+std::optional<QString> SettingsStore::readString(const QString& section,
+                                                 const QString& name) const {
+    const QVariant value = open()->value(keyPath(section, name));
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::QStringList:
+        return value.toStringList().join(u',');
+    default:
+        // Missing, or a typed value (such as "@Rect(...)") that this game never writes.
+        return std::nullopt;
+    }
+}
+
+bool SettingsStore::writeString(const QString& section, const QString& name, const QString& value) {
+    const std::unique_ptr<QSettings> settings = open();
+    if (!settings->isWritable())
+        return false;
+    settings->setValue(keyPath(section, name), value);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}
+
+int SettingsStore::ReadIntSetting(const QString& section, const QString& name,
+                                  int defaultValue) const {
+    const std::optional<QString> text = readString(section, name);
+    if (!text)
+        return defaultValue;
+    return parseInt(*text).value_or(defaultValue);
+}
+
+bool SettingsStore::ReadBoolSetting(const QString& section, const QString& name,
+                                    bool defaultValue) const {
+    return ReadIntSetting(section, name, defaultValue ? 1 : 0) != 0;
+}
+
+QString SettingsStore::ReadTextSetting(const QString& section, const QString& name,
+                                       const QString& defaultValue) const {
+    return readString(section, name).value_or(defaultValue);
+}
+
+bool SettingsStore::WriteIntSetting(const QString& section, const QString& name, int value) {
+    return writeString(section, name, QString::number(value));
+}
+
+bool SettingsStore::WriteBoolSetting(const QString& section, const QString& name, bool value) {
+    return writeString(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool SettingsStore::WriteTextSetting(const QString& section, const QString& name,
+                                     const QString& value) {
+    return writeString(section, name, value);
+}
+
+int SettingsStore::read(IntSetting setting) const {
+    return ReadIntSetting(QString::fromLatin1(SettingKeys::section),
+                          QString::fromLatin1(setting.key), setting.defaultValue);
+}
+
+bool SettingsStore::read(BoolSetting setting) const {
+    return ReadBoolSetting(QString::fromLatin1(SettingKeys::section),
+                           QString::fromLatin1(setting.key), setting.defaultValue);
+}
+
+QString SettingsStore::read(TextSetting setting) const {
+    return ReadTextSetting(QString::fromLatin1(SettingKeys::section),
+                           QString::fromLatin1(setting.key), QString());
+}
+
+bool SettingsStore::write(IntSetting setting, int value) {
+    return WriteIntSetting(QString::fromLatin1(SettingKeys::section),
+                           QString::fromLatin1(setting.key), value);
+}
+
+bool SettingsStore::write(BoolSetting setting, bool value) {
+    return WriteBoolSetting(QString::fromLatin1(SettingKeys::section),
+                            QString::fromLatin1(setting.key), value);
+}
+
+bool SettingsStore::write(TextSetting setting, const QString& value) {
+    return WriteTextSetting(QString::fromLatin1(SettingKeys::section),
+                            QString::fromLatin1(setting.key), value);
+}
+
+std::optional<WindowPlacement> SettingsStore::readPlacement() const {
+    const QString text = ReadTextSetting(QString::fromLatin1(SettingKeys::section),
+                                         QString::fromLatin1(SettingKeys::mainForm), QString());
+    return parsePlacementRecord(text);
+}
+
+bool SettingsStore::writePlacement(const WindowPlacement& placement) {
+    return WriteTextSetting(QString::fromLatin1(SettingKeys::section),
+                            QString::fromLatin1(SettingKeys::mainForm),
+                            formatPlacementRecord(placement));
+}
+
+QString SettingsStore::location() const {
+    return open()->fileName();
+}
+
+} // namespace tangram

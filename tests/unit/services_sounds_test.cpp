@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "services/soundeffects.h"
+#include "services/wavclip.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace tangram;
+
+namespace {
+
+// Sample byte counts of clips 1..6, as the game's sound table fixes them.
+constexpr int kSampleBytes[SoundEffects::kClipCount] = {2226, 2820, 606, 1156, 50752, 5512};
+
+quint32 u32(const QByteArray& b, int at) {
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+quint16 u16(const QByteArray& b, int at) {
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+
+TEST(SoundClips, EachIsCanonicalPcmMono8Bit22050WithItsExactByteCount) {
+    for (int n = 1; n <= SoundEffects::kClipCount; ++n) {
+        SCOPED_TRACE(n);
+        const QByteArray wav = SoundEffects::clip(n);
+        const quint32 bytes = kSampleBytes[n - 1];
+        ASSERT_EQ(wav.size(), 44 + qsizetype(bytes));
+        EXPECT_EQ(wav.mid(0, 4), "RIFF");
+        EXPECT_EQ(u32(wav, 4), 36 + bytes);
+        EXPECT_EQ(wav.mid(8, 4), "WAVE");
+        EXPECT_EQ(wav.mid(12, 4), "fmt ");
+        EXPECT_EQ(u32(wav, 16), 16u);
+        EXPECT_EQ(u16(wav, 20), 1);      // PCM
+        EXPECT_EQ(u16(wav, 22), 1);      // mono
+        EXPECT_EQ(u32(wav, 24), 22050u); // samples per second
+        EXPECT_EQ(u32(wav, 28), 22050u); // bytes per second
+        EXPECT_EQ(u16(wav, 32), 1);      // block alignment
+        EXPECT_EQ(u16(wav, 34), 8);      // bits per sample
+        EXPECT_EQ(wav.mid(36, 4), "data");
+        EXPECT_EQ(u32(wav, 40), bytes);
+    }
+}
+
+TEST(SoundClips, StartAndEndInSilenceAndAreAudibleBetween) {
+    for (int n = 1; n <= SoundEffects::kClipCount; ++n) {
+        SCOPED_TRACE(n);
+        const QByteArray samples = SoundEffects::clip(n).mid(44);
+        ASSERT_FALSE(samples.isEmpty());
+        EXPECT_EQ(quint8(samples.front()), 128);
+        EXPECT_EQ(quint8(samples.back()), 128);
+        int peak = 0;
+        for (char s : samples)
+            peak = std::max(peak, std::abs(int(quint8(s)) - 128));
+        EXPECT_GT(peak, 25) << "a clip must be heard";
+        EXPECT_LT(peak, 127) << "a clip must not clip";
+    }
+}
+
+TEST(SoundClips, NumbersOutsideOneToSixHaveNoClip) {
+    for (int n : {-1, 0, 7, 100})
+        EXPECT_TRUE(SoundEffects::clip(n).isEmpty()) << n;
+}
+
+#ifdef WT_GEN_SOUNDS
+TEST(SoundClips, GeneratorReproducesTheEmbeddedClips) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess gen;
+    gen.start(QStringLiteral(WT_GEN_SOUNDS), {out.path()});
+    ASSERT_TRUE(gen.waitForFinished(60000));
+    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    const char* names[] = {"pick", "drop", "turn", "move", "solved", "refused"};
+    for (int n = 1; n <= SoundEffects::kClipCount; ++n) {
+        QFile f(out.filePath(QString::fromLatin1(names[n - 1]) + ".wav"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << names[n - 1];
+        EXPECT_TRUE(f.readAll() == SoundEffects::clip(n)) << names[n - 1];
+    }
+}
+#endif
+
+// --- reading wave files ---
+
+QByteArray chunk(const char* tag, const QByteArray& body) {
+    QByteArray c(tag, 4);
+    c.append(4, '\0');
+    qToLittleEndian<quint32>(quint32(body.size()), c.data() + 4);
+    c.append(body);
+    if (body.size() % 2)
+        c.append('\0');
+    return c;
+}
+
+QByteArray fmtBody(quint16 channels, quint32 rate, quint16 bits) {
+    QByteArray b(16, '\0');
+    qToLittleEndian<quint16>(1, b.data());
+    qToLittleEndian<quint16>(channels, b.data() + 2);
+    qToLittleEndian<quint32>(rate, b.data() + 4);
+    qToLittleEndian<quint32>(rate * channels * bits / 8, b.data() + 8);
+    qToLittleEndian<quint16>(quint16(channels * bits / 8), b.data() + 12);
+    qToLittleEndian<quint16>(bits, b.data() + 14);
+    return b;
+}
+
+QByteArray riff(const QByteArray& chunks) {
+    QByteArray r("RIFF");
+    r.append(4, '\0');
+    qToLittleEndian<quint32>(quint32(4 + chunks.size()), r.data() + 4);
+    return r + "WAVE" + chunks;
+}
+
+TEST(WavClipReader, ReadsTheEmbeddedClips) {
+    for (int n = 1; n <= SoundEffects::kClipCount; ++n) {
+        const std::optional<WavClip> clip = parseWavClip(SoundEffects::clip(n));
+        ASSERT_TRUE(clip.has_value()) << n;
+        EXPECT_TRUE(clip->isGameFormat()) << n;
+        EXPECT_EQ(clip->samples.size(), kSampleBytes[n - 1]) << n;
+    }
+}
+
+TEST(WavClipReader, SkipsOtherChunksAndTheirPadding) {
+    const QByteArray samples("\x80\x90\xa0", 3);
+    const std::optional<WavClip> clip = parseWavClip(
+        riff(chunk("fmt ", fmtBody(1, 22050, 8)) + chunk("LIST", "odd") + chunk("data", samples)));
+    ASSERT_TRUE(clip.has_value());
+    EXPECT_TRUE(clip->isGameFormat());
+    EXPECT_EQ(clip->samples, samples);
+}
+
+TEST(WavClipReader, TellsOtherFormatsApart) {
+    const std::optional<WavClip> stereo =
+        parseWavClip(riff(chunk("fmt ", fmtBody(2, 44100, 16)) + chunk("data", "abcd")));
+    ASSERT_TRUE(stereo.has_value());
+    EXPECT_EQ(stereo->channels, 2);
+    EXPECT_EQ(stereo->sampleRate, 44100);
+    EXPECT_EQ(stereo->bitsPerSample, 16);
+    EXPECT_FALSE(stereo->isGameFormat());
+}
+
+TEST(WavClipReader, RejectsMalformedFiles) {
+    const QByteArray fmt = chunk("fmt ", fmtBody(1, 22050, 8));
+    const QByteArray good = riff(fmt + chunk("data", "abcd"));
+    EXPECT_FALSE(parseWavClip(QByteArray()).has_value());
+    EXPECT_FALSE(parseWavClip("RIFF").has_value());
+    EXPECT_FALSE(parseWavClip(QByteArray(good).replace(0, 4, "RIFX")).has_value());
+    EXPECT_FALSE(parseWavClip(QByteArray(good).replace(8, 4, "AVI ")).has_value());
+    EXPECT_FALSE(parseWavClip(good.left(good.size() - 1)).has_value()) << "data cut short";
+    EXPECT_FALSE(parseWavClip(riff(chunk("data", "abcd") + fmt)).has_value()) << "data first";
+    EXPECT_FALSE(parseWavClip(riff(fmt)).has_value()) << "no data";
+    EXPECT_FALSE(
+        parseWavClip(riff(chunk("fmt ", QByteArray(8, '\0')) + chunk("data", "ab"))).has_value())
+        << "short format chunk";
+    QByteArray huge = good;
+    qToLittleEndian<quint32>(0xFFFFFFF0u, huge.data() + 40); // data size far beyond the file
+    EXPECT_FALSE(parseWavClip(huge).has_value());
+}
+
+// --- the player ---
+
+struct ProbeCounter {
+    int calls = 0;
+    SoundEffects::DeviceProbe noDevice() {
+        return [this] {
+            ++calls;
+            return QAudioDevice();
+        };
+    }
+};
+
+TEST(SoundEffectsPlayer, DisabledPlaysNothingAndNeverAsksForADevice) {
+    ProbeCounter probe;
+    SoundEffects sounds(probe.noDevice());
+    sounds.setEnabled(false);
+    EXPECT_FALSE(sounds.isEnabled());
+    for (int n = 1; n <= 6; ++n)
+        sounds.PlaySoundEffect(n);
+    EXPECT_EQ(probe.calls, 0);
+    EXPECT_FALSE(sounds.isPlaying());
+}
+
+TEST(SoundEffectsPlayer, NumbersOutsideOneToSixAreIgnored) {
+    ProbeCounter probe;
+    SoundEffects sounds(probe.noDevice());
+    for (int n : {0, 7, -1, 1000})
+        sounds.PlaySoundEffect(n);
+    EXPECT_EQ(probe.calls, 0);
+}
+
+TEST(SoundEffectsPlayer, WithoutADeviceStaysSilentAndAsksOnlyOnce) {
+    ProbeCounter probe;
+    SoundEffects sounds(probe.noDevice());
+    EXPECT_TRUE(sounds.isEnabled());
+    for (int round = 0; round < 3; ++round) {
+        for (int n = 1; n <= 6; ++n)
+            sounds.PlaySoundEffect(n);
+    }
+    sounds.setEnabled(false);
+    sounds.setEnabled(true);
+    sounds.PlaySoundEffect(5);
+    EXPECT_EQ(probe.calls, 1);
+    EXPECT_FALSE(sounds.isPlaying());
+}
+
+TEST(SoundEffectsPlayer, SystemDefaultOutputPlaysOrStaysSilentWithoutError) {
+    // Whatever this machine has: a real device plays and a new sound replaces the old one; no
+    // device (the usual case for a test run) leaves it silent.
+    SoundEffects sounds;
+    sounds.PlaySoundEffect(5);
+    sounds.PlaySoundEffect(1);
+    sounds.setEnabled(false);
+    EXPECT_FALSE(sounds.isPlaying()) << "switching off silences the sound playing";
+}
+
+} // namespace
