@@ -23,6 +23,14 @@ const TPatternRecord& currentPattern(const GameState& state) {
     return state.patterns[static_cast<std::size_t>(safeLevel(state))];
 }
 
+std::uint8_t& currentStatus(GameState& state) {
+    return state.status[static_cast<std::size_t>(safeLevel(state))];
+}
+
+std::uint8_t currentStatus(const GameState& state) {
+    return state.status[static_cast<std::size_t>(safeLevel(state))];
+}
+
 void clearStatusTable(GameState& state) {
     state.status.fill(0);
 }

@@ -60,6 +60,12 @@ void normaliseLevel(GameState& state);
 // The record of pattern [safeLevel()], or kEmptyPattern when the category has no pattern.
 const TPatternRecord& currentPattern(const GameState& state);
 
+// The status entry of pattern [safeLevel()], the byte the puzzle model updates while this pattern
+// is played. For an empty category it is entry 1, which is never saved (only entries 1..count
+// reach the progress file); the window keeps help disabled there anyway.
+std::uint8_t& currentStatus(GameState& state);
+std::uint8_t currentStatus(const GameState& state);
+
 // Sets all 1000 status entries to 0 (start-up, category change, new game). Entries above the
 // pattern count are 0 anyway, so one function serves every case. Leaves the modified flag alone:
 // callers decide about it.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 using namespace tangram;
 using namespace tangram::testing;
@@ -38,6 +39,19 @@ TEST(GameState, LevelOutsideTheTableIsClampedToIt) {
     EXPECT_EQ(safeLevel(*state), 10);
     normaliseLevel(*state);
     EXPECT_EQ(state->level, 10);
+}
+
+TEST(GameState, CurrentStatusIsTheEntryOfTheSafeLevel) {
+    auto state = stateWithPatterns(4);
+    state->status[4] = 11;
+    state->level = 9;
+    EXPECT_EQ(currentStatus(std::as_const(*state)), 11);
+    currentStatus(*state) = 15;
+    EXPECT_EQ(state->status[4], 15);
+    state->level = -2;
+    currentStatus(*state) = 3;
+    EXPECT_EQ(state->status[1], 3);
+    EXPECT_EQ(state->status[0], 0);
 }
 
 TEST(GameState, EmptyCategoryYieldsTheOffBoardPattern) {
