@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/cellgrid.h"
 
+#include <cstring>
+
 namespace tangram {
 namespace {
 
@@ -14,7 +16,64 @@ template <typename Op> void applyStamp(TCellGrid& grid, int column, int row, int
     }
 }
 
+// Whether any of `length` bytes is non-zero, reading whole words where it can: most board cells
+// under a stamp are empty, and this makes the empty ones cheap.
+bool anyFilled(const std::uint8_t* cells, int length) {
+    if (length >= 8) {
+        std::uint64_t a = 0;
+        std::uint64_t b = 0;
+        std::memcpy(&a, cells, 8);
+        std::memcpy(&b, cells + length - 8, 8);
+        if (length <= 16) {
+            return (a | b) != 0;
+        }
+    } else if (length >= 4) {
+        std::uint32_t a = 0;
+        std::uint32_t b = 0;
+        std::memcpy(&a, cells, 4);
+        std::memcpy(&b, cells + length - 4, 4);
+        return (a | b) != 0;
+    }
+    std::uint8_t any = 0;
+    for (int k = 0; k < length; ++k) {
+        any |= cells[k];
+    }
+    return any != 0;
+}
+
+bool stampFitsFast(const TCellGrid& board, int column, int row, int n) {
+    if (!StampInBounds(column, row, n)) {
+        return false;
+    }
+    const TCellStamp& stamp = CellStamp(n);
+    const StampColumnRuns& runs = ColumnRuns(n);
+    for (int i = stamp.minColumn; i <= stamp.maxColumn; ++i) {
+        const int first = runs.first[i + 7];
+        const int last = runs.last[i + 7];
+        if (first > last) {
+            continue;
+        }
+        const std::uint8_t* cells = &board.cells[(column + i) * kRows + row + first];
+        const int length = last - first + 1;
+        if (!anyFilled(cells, length)) {
+            continue;
+        }
+        for (int k = 0; k < length; ++k) {
+            const std::uint8_t g = cells[k];
+            const std::uint8_t s = stamp.code(i, first + k);
+            if (g != 0 && s != 0 && !IsCompatible(g, s)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The literal test: every cell of the stamp's box, each shared cell searched in the pair list.
 template <bool Linear> bool stampFitsImpl(const TCellGrid& board, int column, int row, int n) {
+    if constexpr (!Linear) {
+        return stampFitsFast(board, column, row, n);
+    }
     if (!StampInBounds(column, row, n)) {
         return false;
     }
@@ -25,8 +84,7 @@ template <bool Linear> bool stampFitsImpl(const TCellGrid& board, int column, in
             const std::uint8_t g = cells[j];
             const std::uint8_t s = stamp.code(i, j);
             if (g != 0 && s != 0) {
-                const bool ok = Linear ? IsCompatibleLinear(g, s) : IsCompatible(g, s);
-                if (!ok) {
+                if (!IsCompatibleLinear(g, s)) {
                     return false;
                 }
             }

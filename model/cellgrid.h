@@ -32,7 +32,14 @@ struct TCellStamp {
     std::int8_t maxColumn = 0;
     std::int8_t maxRow = 0;
 
-    std::uint8_t code(int dc, int dr) const { return codes[(dr + 7) * 14 + (dc + 7)]; }
+    constexpr std::uint8_t code(int dc, int dr) const { return codes[(dr + 7) * 14 + (dc + 7)]; }
+};
+
+// For each column offset -7..6 of a stamp, the rows holding its non-zero codes (first > last when
+// the column is empty); lets the collision test skip empty board columns quickly.
+struct StampColumnRuns {
+    std::array<std::int8_t, 14> first{};
+    std::array<std::int8_t, 14> last{};
 };
 
 struct CodePair {
@@ -45,6 +52,7 @@ inline constexpr int kPairCount = 300;
 
 // The stamp numbered n (0..15).
 const TCellStamp& CellStamp(int n);
+const StampColumnRuns& ColumnRuns(int n);
 // The 300 compatible pairs in ascending order, exactly as the game defines them (not symmetric).
 const std::array<CodePair, kPairCount>& CompatiblePairs();
 // Constant-time membership of (grid code, stamp code) in the pair table.

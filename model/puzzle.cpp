@@ -89,7 +89,7 @@ void Puzzle::SetUpPattern(const TPatternRecord& pattern, std::uint8_t& status, b
     if ((status & kDoneBit) == 0) {
         revealPieces(status & kRevealedMask);
     }
-    if (!FirstFilledCell(m_target, m_anchorColumn, m_anchorRow)) {
+    if (!FirstFilledCellIn(m_target, PiecesBox(m_pattern, 0), m_anchorColumn, m_anchorRow)) {
         m_anchorColumn = 0;
         m_anchorRow = 0;
     }

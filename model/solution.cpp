@@ -19,6 +19,19 @@ bool FirstFilledCell(const TCellGrid& grid, int& column, int& row) {
     return false;
 }
 
+bool FirstFilledCellIn(const TCellGrid& grid, const CellBox& box, int& column, int& row) {
+    for (int r = box.minRow; r <= box.maxRow; ++r) {
+        for (int c = box.minColumn; c <= box.maxColumn; ++c) {
+            if (grid.at(c, r) != 0) {
+                column = c;
+                row = r;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool FigureMatchesLinear(const TCellGrid& board, const TCellGrid& target, int anchorColumn,
                          int anchorRow) {
     int c0 = 0;
@@ -49,19 +62,9 @@ bool FigureMatchesLinear(const TCellGrid& board, const TCellGrid& target, int an
 
 bool FigureMatches(const TCellGrid& board, const CellBox& box, const TCellGrid& target,
                    int anchorColumn, int anchorRow) {
-    // First non-empty cell in reading order, searched inside the box only.
-    int c0 = -1;
-    int r0 = -1;
-    for (int r = box.minRow; r <= box.maxRow && c0 < 0; ++r) {
-        for (int c = box.minColumn; c <= box.maxColumn; ++c) {
-            if (board.at(c, r) != 0) {
-                c0 = c;
-                r0 = r;
-                break;
-            }
-        }
-    }
-    if (c0 < 0) {
+    int c0 = 0;
+    int r0 = 0;
+    if (!FirstFilledCellIn(board, box, c0, r0)) {
         return false;
     }
     const int dx = anchorColumn - c0;

@@ -17,6 +17,9 @@ struct CellBox {
     int maxRow = -1;
 };
 
+// The same, looking only inside `box`, which must contain every non-empty cell of `grid`.
+bool FirstFilledCellIn(const TCellGrid& grid, const CellBox& box, int& column, int& row);
+
 // Reading-order first non-empty cell of `grid`; false when the grid is empty.
 bool FirstFilledCell(const TCellGrid& grid, int& column, int& row);
 

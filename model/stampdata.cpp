@@ -313,6 +313,27 @@ constexpr std::array<std::uint64_t, 1024> buildPairBits() {
 
 constexpr std::array<std::uint64_t, 1024> kPairBits = buildPairBits();
 
+constexpr std::array<StampColumnRuns, kStampCount> buildColumnRuns() {
+    std::array<StampColumnRuns, kStampCount> runs{};
+    for (int n = 0; n < kStampCount; ++n) {
+        for (int dc = -7; dc <= 6; ++dc) {
+            int lo = 7;
+            int hi = -8;
+            for (int dr = -7; dr <= 6; ++dr) {
+                if (kCellStamps[n].code(dc, dr) != 0) {
+                    lo = dr < lo ? dr : lo;
+                    hi = dr > hi ? dr : hi;
+                }
+            }
+            runs[n].first[dc + 7] = static_cast<std::int8_t>(lo);
+            runs[n].last[dc + 7] = static_cast<std::int8_t>(hi);
+        }
+    }
+    return runs;
+}
+
+constexpr std::array<StampColumnRuns, kStampCount> kColumnRuns = buildColumnRuns();
+
 } // namespace
 
 const TCellStamp& CellStamp(int n) {
@@ -321,6 +342,10 @@ const TCellStamp& CellStamp(int n) {
 
 const std::array<CodePair, kPairCount>& CompatiblePairs() {
     return kPairs;
+}
+
+const StampColumnRuns& ColumnRuns(int n) {
+    return kColumnRuns[n];
 }
 
 bool IsCompatible(std::uint8_t gridCode, std::uint8_t stampCode) {
