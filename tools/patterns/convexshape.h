@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Recognises convex tangrams in exact geometry. The seven pieces cover 8 square units; they form
+// a convex polygon exactly when their convex hull has that area. The hull is then described by
+// its corner turns and side lengths, read from the corner that gives the smallest description,
+// over the figure and its mirror image: two convex figures have the same signature exactly when
+// one is the other turned and/or mirrored. Wang and Hsiung (1942) showed there are 13 such shapes.
+#pragma once
+
+#include "tools/patterns/sourcefigure.h"
+
+#include <string>
+
+namespace tangram::patterns {
+
+struct ConvexShape {
+    bool exact = false; // the figure is written in exact geometry (else nothing is known)
+    bool convex = false;
+    int corners = 0;       // corners of the hull
+    std::string signature; // empty unless convex
+};
+
+ConvexShape convexShapeOf(const SourceFigure& figure);
+
+} // namespace tangram::patterns
