@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/HelpViewer.h"
+
+#include "dialogs/TitlePicture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tangram {
+
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowIcon(gameIcon(parent));
+    resize(640, 620);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    m_browser->setOpenLinks(true);
+    m_browser->setOpenExternalLinks(false);
+
+    m_back = new QPushButton(this);
+    m_back->setObjectName(QStringLiteral("BackBtn"));
+    m_back->setEnabled(false);
+    connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
+
+    m_close = new QPushButton(this);
+    m_close->setObjectName(QStringLiteral("CloseBtn"));
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_browser);
+    layout->addLayout(buttons);
+    setTexts(0);
+}
+
+QString HelpViewer::topicFor(int language) {
+    return language == 1 ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
+}
+
+QString HelpViewer::missingFileMessage(const QString& filePath, int language) {
+    const QString shown = QDir::toNativeSeparators(filePath);
+    if (language == 1)
+        return QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden oder kann nicht gelesen "
+                              "werden:\n%2")
+            .arg(QLatin1String(kFileName), shown);
+    return QStringLiteral("Cannot find or read the help file %1:\n%2")
+        .arg(QLatin1String(kFileName), shown);
+}
+
+bool HelpViewer::showRules(const GameState& state) {
+    return showTopic(state.programDir + QLatin1String(kFileName), topicFor(state.language),
+                     state.language);
+}
+
+bool HelpViewer::showTopic(const QString& filePath, const QString& topic, int language) {
+    const QFileInfo file(filePath);
+    if (!file.isFile() || !file.isReadable()) {
+        QMessageBox::warning(parentWidget(), QStringLiteral("Wimbo Tangram"),
+                             missingFileMessage(filePath, language));
+        return false;
+    }
+    setTexts(language);
+    QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    url.setFragment(topic);
+    // The file's name does not say HTML, so the kind is given.
+    m_browser->setSource(url, QTextDocument::HtmlResource);
+    m_browser->clearHistory();
+    show();
+    raise();
+    activateWindow();
+    // A source already shown is not reloaded, and may have been scrolled since: go to the topic.
+    m_browser->scrollToAnchor(topic);
+    return true;
+}
+
+void HelpViewer::setTexts(int language) {
+    const bool german = language == 1;
+    setWindowTitle(german ? QStringLiteral("Wimbo Tangram - Spielregeln")
+                          : QStringLiteral("Wimbo Tangram - Rules"));
+    m_back->setText(german ? QStringLiteral("Zurück") : QStringLiteral("Back"));
+    m_close->setText(german ? QStringLiteral("Schließen") : QStringLiteral("Close"));
+}
+
+} // namespace tangram
