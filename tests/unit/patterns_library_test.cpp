@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shipped pattern library: every figure valid, enough figures in every category, all 36
+// letters and digits, and all 13 convex tangrams, each in at least two orientations.
+#include "tools/patterns/convexshape.h"
+#include "tools/patterns/library.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace tangram;
+using namespace tangram::patterns;
+
+namespace {
+
+const Library& shipped(std::vector<std::string>& errors) {
+    static std::vector<std::string> buildErrors;
+    static const Library library = [] {
+        std::vector<std::string> files;
+        for (const char* name : {"0-humans", "1-animals", "2-tools", "3-buildings", "4-figures",
+                                 "5-twins", "6-convex", "7-letters"})
+            files.push_back(std::string(WT_PATTERN_DIR) + "/" + name + ".tangrams");
+        return buildLibraryFromFiles(files, buildErrors);
+    }();
+    errors = buildErrors;
+    return library;
+}
+
+} // namespace
+
+TEST(ShippedLibrary, EveryFigureIsValid) {
+    std::vector<std::string> errors;
+    const Library& library = shipped(errors);
+    for (const std::string& e : errors)
+        ADD_FAILURE() << e;
+    for (const CompiledFigure& f : library.figures)
+        EXPECT_TRUE(f.valid) << f.source.label();
+}
+
+TEST(ShippedLibrary, HoldsEnoughFiguresInEveryCategoryInOrder) {
+    std::vector<std::string> errors;
+    const Library& library = shipped(errors);
+    ASSERT_EQ(library.categories.size(), 8u);
+    for (int c = 0; c < 8; ++c) {
+        EXPECT_EQ(library.categories[c].category, c);
+        EXPECT_GE(library.inCategory(c).size(), 12u) << "category " << c;
+    }
+    EXPECT_EQ(library.inCategory(7).size(), 36u); // A..Z, 0..9
+    // The file lists categories in order, so records of one category are consecutive.
+    const std::string bytes = libraryBytes(library);
+    ASSERT_EQ(bytes.size(), 22 * library.figures.size());
+    for (std::size_t i = 22; i < bytes.size(); i += 22)
+        EXPECT_LE(bytes[i - 22], bytes[i]);
+}
+
+TEST(ShippedLibrary, HoldsAllThirteenConvexTangramsInTwoOrientations) {
+    std::vector<std::string> errors;
+    const Library& library = shipped(errors);
+    std::map<std::string, int> shapes;
+    for (const CompiledFigure* f : library.inCategory(6)) {
+        const ConvexShape s = convexShapeOf(f->source);
+        EXPECT_TRUE(s.convex) << f->source.label();
+        ++shapes[s.signature];
+    }
+    EXPECT_EQ(shapes.size(), 13u);
+    for (const auto& [signature, count] : shapes)
+        EXPECT_GE(count, 2) << signature;
+}
+
+TEST(ShippedLibrary, LettersAndNamesAreInBothLanguages) {
+    std::vector<std::string> errors;
+    const Library& library = shipped(errors);
+    for (const CompiledFigure& f : library.figures) {
+        EXPECT_FALSE(f.source.english.empty());
+        EXPECT_FALSE(f.source.german.empty());
+    }
+    const auto letters = library.inCategory(7);
+    ASSERT_EQ(letters.size(), 36u);
+    for (int i = 0; i < 26; ++i)
+        EXPECT_EQ(letters[i]->source.english, std::string(1, static_cast<char>('A' + i)));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(letters[26 + i]->source.english, std::string(1, static_cast<char>('0' + i)));
+}
