@@ -5,6 +5,7 @@
 
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
 #include <cstring>
@@ -45,8 +46,7 @@ SoundEffects::SoundEffects(DeviceProbe probe) : m_probe(std::move(probe)) {
 }
 
 SoundEffects::~SoundEffects() {
-    if (m_sink)
-        m_sink->stop();
+    retireSink();
 }
 
 QByteArray SoundEffects::clip(int n) {
@@ -58,20 +58,20 @@ QByteArray SoundEffects::clip(int n) {
     return file.readAll();
 }
 
-bool SoundEffects::prepareSink() {
+bool SoundEffects::prepareOutput() {
     if (m_probed)
-        return m_sink != nullptr;
+        return !m_device.isNull();
     m_probed = true;
-    const QAudioDevice device = m_probe();
+    QAudioDevice device = m_probe();
     if (device.isNull())
         return false;
 
-    QAudioFormat format = clipFormat(QAudioFormat::UInt8);
+    m_format = clipFormat(QAudioFormat::UInt8);
     bool widen = false;
-    if (!device.isFormatSupported(format)) {
-        format = clipFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(m_format)) {
+        m_format = clipFormat(QAudioFormat::Int16);
         widen = true;
-        if (!device.isFormatSupported(format))
+        if (!device.isFormatSupported(m_format))
             return false;
     }
     for (int n = 1; n <= kClipCount; ++n) {
@@ -79,30 +79,39 @@ bool SoundEffects::prepareSink() {
         if (wav && wav->isGameFormat())
             m_samples[n - 1] = widen ? widenTo16Bit(wav->samples) : wav->samples;
     }
-    m_sink = std::make_unique<QAudioSink>(device, format);
+    m_device = device;
     return true;
+}
+
+void SoundEffects::retireSink() {
+    if (!m_sink)
+        return;
+    m_sink->stop();
+    m_sink->deleteLater();
+    m_sink = nullptr;
 }
 
 void SoundEffects::PlaySoundEffect(int n) {
     if (!m_enabled || n < 1 || n > kClipCount)
         return;
-    if (!prepareSink())
+    if (!prepareOutput())
         return;
     const QByteArray& samples = m_samples[n - 1];
     if (samples.isEmpty())
         return;
-    // Cut off whatever plays now; the sink then pulls the new clip from the buffer by itself.
-    m_sink->stop();
-    m_buffer.close();
-    m_buffer.setData(samples);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_sink->start(&m_buffer);
+    retireSink();
+    m_sink = new QAudioSink(m_device, m_format);
+    // The buffer shares the clip's bytes and goes with the sink, after the sink has let go of it.
+    auto* buffer = new QBuffer(m_sink);
+    buffer->setData(samples);
+    buffer->open(QIODevice::ReadOnly);
+    m_sink->start(buffer); // returns at once; the sink pulls the clip from the event loop
 }
 
 void SoundEffects::setEnabled(bool enabled) {
     m_enabled = enabled;
-    if (!enabled && m_sink)
-        m_sink->stop();
+    if (!enabled)
+        retireSink();
 }
 
 bool SoundEffects::isPlaying() const {

@@ -1,23 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's six sound effects, played asynchronously from memory through one audio sink:
+// The game's six sound effects, played asynchronously from memory:
 //   1 a piece picked up, 2 a piece put down, 3 a turn step, 4 a move step, 5 a solved figure,
 //   6 a refused put-down.
 //
-// PlaySoundEffect never blocks and never reports an error: a new sound cuts off the one playing;
-// while the effects are disabled (the toolbar's sound toggle is up) nothing plays; without an
-// audio output device the game is silent. Whether a device exists is asked once, at the first
-// sound that would play, and the answer holds for the rest of the run. Likewise a device that
-// accepts none of the clips' formats leaves the game silent.
+// PlaySoundEffect never waits for a sound and never reports an error: a new sound cuts off the one
+// playing; while the effects are disabled (the toolbar's sound toggle is up) nothing plays;
+// without an audio output device the game is silent. Whether a device exists is asked once, at
+// the first sound that would play, and the answer holds for the rest of the run. Likewise a device
+// that accepts none of the clips' formats leaves the game silent.
+//
+// One QAudioSink plays at a time, but each sound gets a fresh one: Qt 6.4's PulseAudio sink stops
+// pulling data after it has been stopped and restarted a few times. The sink being replaced is
+// stopped at once (that cuts its sound off) and deleted later from the event loop, because Qt's
+// PulseAudio sink processes events in its destructor, which must not happen inside the game's
+// event handlers or destructors.
 //
 // Needs a QCoreApplication. Lives on the user-interface thread.
 #pragma once
 
 #include <QAudioDevice>
-#include <QBuffer>
+#include <QAudioFormat>
 #include <QByteArray>
 #include <array>
 #include <functional>
-#include <memory>
 
 class QAudioSink;
 
@@ -32,6 +37,7 @@ public:
     using DeviceProbe = std::function<QAudioDevice()>;
 
     explicit SoundEffects(DeviceProbe probe = {});
+    // Stops the sound playing; the sink itself is left to the event loop's deferred deletion.
     ~SoundEffects();
     SoundEffects(const SoundEffects&) = delete;
     SoundEffects& operator=(const SoundEffects&) = delete;
@@ -51,15 +57,18 @@ public:
     static QByteArray clip(int n);
 
 private:
-    bool prepareSink();
+    // Finds the device and the format on the first call; false when the game stays silent.
+    bool prepareOutput();
+    void retireSink();
 
     DeviceProbe m_probe;
     bool m_enabled = true;
     bool m_probed = false;
-    // Sample data of each clip in the sink's format; filled when the sink is made.
+    QAudioDevice m_device;
+    QAudioFormat m_format;
+    // Sample data of each clip in the device's format; filled by prepareOutput.
     std::array<QByteArray, kClipCount> m_samples;
-    QBuffer m_buffer;                   // the sink reads the current clip from here
-    std::unique_ptr<QAudioSink> m_sink; // declared after the buffer: stops reading before it goes
+    QAudioSink* m_sink = nullptr; // the one playing or last played, owned here
 };
 
 } // namespace tangram

@@ -2,6 +2,7 @@
 #include "services/soundeffects.h"
 #include "services/wavclip.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -207,11 +208,17 @@ TEST(SoundEffectsPlayer, WithoutADeviceStaysSilentAndAsksOnlyOnce) {
 TEST(SoundEffectsPlayer, SystemDefaultOutputPlaysOrStaysSilentWithoutError) {
     // Whatever this machine has: a real device plays and a new sound replaces the old one; no
     // device (the usual case for a test run) leaves it silent.
-    SoundEffects sounds;
-    sounds.PlaySoundEffect(5);
-    sounds.PlaySoundEffect(1);
-    sounds.setEnabled(false);
-    EXPECT_FALSE(sounds.isPlaying()) << "switching off silences the sound playing";
+    {
+        SoundEffects sounds;
+        sounds.PlaySoundEffect(5);
+        sounds.PlaySoundEffect(1);
+        sounds.setEnabled(false);
+        EXPECT_FALSE(sounds.isPlaying()) << "switching off silences the sound playing";
+        sounds.PlaySoundEffect(2);
+        EXPECT_FALSE(sounds.isPlaying());
+    }
+    // Replaced sinks are deleted from the event loop; let that happen before the test ends.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
