@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board `box` of the main window: the seven pieces on a silver ground, drawn from the state
+// of the puzzle the main window owns, and the mouse on the board turned into the puzzle's
+// boxMousedown and boxMouseMove.
+//
+// Drawing is immediate. The board keeps a back buffer and the drawing primitives paint on it at
+// once, then schedule a repaint of just the rectangle they touched; paintEvent only copies the
+// buffer to the screen. boxPaint rebuilds the whole picture from the state, and the primitives,
+// called by the puzzle in the game's order, keep the buffer equal to what boxPaint would draw.
+//
+// Device pixels. The buffer holds device pixels (widget size times devicePixelRatio), so the
+// board stays sharp on high-density screens, while every coordinate stays in the board's logical
+// pixels: grid point (x, y) is logical pixel (x * cell width, y * cell height). Logical pixel
+// (px, py) is the device square from (px, py) * dpr to (px + 1, py + 1) * dpr; the painter maps
+// it so by scaling with dpr and shifting by half a logical pixel, so that a one-logical-pixel
+// pen centred on a vertex covers exactly the vertex's square, and fills and lines at dpr 1 are
+// the plain aliased pixels. There is no antialiasing, so every pixel has one of the game's exact
+// colours (or a yellow XOR of one). The XOR outline restores the buffer when drawn twice at any
+// dpr: its pixels are a deterministic function of the placement, the cell size and the dpr, the
+// closed outline is stroked as one path (no pixel is counted twice within one drawing), and
+// exclusive-or with the same colour is its own inverse on every pixel.
+//
+// The buffer is rebuilt from the state whenever it no longer fits the widget: a new size, a new
+// dpr (another screen) or a new cell size. A primitive called while the buffer is out of date
+// draws nothing and leaves the rebuild to the next paint, which shows the state it finds.
+//
+// Ownership: the puzzle is owned by the main window and must outlive the board.
+#pragma once
+
+#include "model/puzzle.h"
+#include "model/puzzleview.h"
+#include "ui/cursors.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class QMouseEvent;
+class QPainter;
+
+namespace tangram {
+
+class BoardWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BoardWidget(Puzzle& puzzle, QWidget* parent = nullptr);
+
+    // The drawing primitives, at the puzzle's current placements and cell size. Colours are
+    // $00BBGGRR.
+    // Closed outline of `piece`, one logical pixel wide; exclusive-or'd into the board when
+    // `xorMode`, else copied.
+    void DrawPieceOutline(int piece, Colour colour, bool xorMode);
+    // `piece` as a polygon filled with `fill` and edged with `pen`.
+    void DrawPieceFilled(int piece, Colour fill, Colour pen);
+    // DrawPieceFilled for pieces 1..7 in order, skipping the puzzle's selected piece.
+    void DrawPlacedPieces(Colour fill, Colour pen);
+
+    // The whole picture from the state: silver ground, the placed pieces in the colour of the
+    // play state with grey edges, and the yellow XOR outline of the selected piece. Repaints
+    // the whole widget.
+    void boxPaint();
+
+    // Hand, move (CRMOVE1) or turn (CRTURN2).
+    void setBoardCursor(BoardCursor cursor);
+    BoardCursor boardCursor() const { return m_cursorKind; }
+
+    // The back buffer in device pixels (null before the first picture); for tests and
+    // benchmarks.
+    const QImage& backBuffer() const { return m_buffer; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    // A double click is a second press: the game has no gesture of its own for it.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    using Outline = std::array<QPoint, 4>;
+
+    bool bufferCurrent() const;
+    void rebuildBuffer();
+    void beginPainter(QPainter& painter);
+    int outlineOf(int piece, Outline& points) const; // vertex count
+    QRect touchedRect(const Outline& points, int count) const;
+    void fillPiece(QPainter& painter, int piece, Colour fill, Colour pen, QRect& touched);
+    void placedPieces(QPainter& painter, Colour fill, Colour pen, QRect& touched);
+    void outlinePiece(QPainter& painter, int piece, Colour colour, bool xorMode, QRect& touched);
+    void press(QMouseEvent* event);
+
+    Puzzle& m_puzzle;
+    QImage m_buffer;
+    // The cell size the buffer was drawn with.
+    int m_bufferCellWidth = -1;
+    int m_bufferCellHeight = -1;
+    BoardCursors m_cursors;
+    BoardCursor m_cursorKind = BoardCursor::Hand;
+};
+
+} // namespace tangram
