@@ -8,9 +8,12 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tangram {
 
@@ -78,12 +81,35 @@ bool HelpViewer::showTopic(const QString& filePath, const QString& topic, int la
     // The file's name does not say HTML, so the kind is given.
     m_browser->setSource(url, QTextDocument::HtmlResource);
     m_browser->clearHistory();
+    if (!m_placed)
+        placeOnScreen();
     show();
     raise();
     activateWindow();
     // A source already shown is not reloaded, and may have been scrolled since: go to the topic.
     m_browser->scrollToAnchor(topic);
     return true;
+}
+
+void HelpViewer::placeOnScreen() {
+    // First showing: fit the window into the screen and centre it on the game's window.
+    m_placed = true;
+    const QWidget* anchor = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* where = anchor ? anchor->screen() : screen();
+    if (!where)
+        return;
+    const QRect available = where->availableGeometry();
+    resize(size().boundedTo(available.size() * 9 / 10));
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(anchor ? anchor->frameGeometry().center() : available.center());
+    frame.moveLeft(std::clamp(frame.left(), available.left(),
+                              std::max(available.left(), available.right() - frame.width())));
+    // The title bar is not known before the first showing; leave room for a generous one.
+    constexpr int kTitleBar = 40;
+    frame.moveTop(
+        std::clamp(frame.top(), available.top(),
+                   std::max(available.top(), available.bottom() - frame.height() - kTitleBar)));
+    move(frame.topLeft());
 }
 
 void HelpViewer::setTexts(int language) {

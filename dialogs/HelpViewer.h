@@ -36,10 +36,12 @@ public:
 
 private:
     void setTexts(int language);
+    void placeOnScreen();
 
     QTextBrowser* m_browser = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_close = nullptr;
+    bool m_placed = false;
 };
 
 } // namespace tangram

@@ -12,7 +12,7 @@
 namespace tangram {
 
 TMultiDlg::TMultiDlg(const GameState& state, QWidget* parent) : QDialog(parent), m_state(state) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(kFixedDialogFlags);
 
     auto* emblem = new QLabel(this);
     emblem->setObjectName(QStringLiteral("EmblemImage"));

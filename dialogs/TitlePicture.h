@@ -17,6 +17,11 @@ class QWidget;
 
 namespace tangram {
 
+// Window flags of the game's fixed dialogs: a title and a close box, no minimise or maximise box.
+inline constexpr Qt::WindowFlags kFixedDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    Qt::MSWindowsFixedSizeDialogHint;
+
 // The seven pieces laid out as the classic tangram square standing on one corner, spanning grid
 // columns 0..40 and rows 0..40.
 const TPatternRecord& emblemLayout();

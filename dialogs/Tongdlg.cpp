@@ -40,7 +40,7 @@ QPushButton* makeLanguageButton(QWidget* parent, const char* name, const QString
 } // namespace
 
 TTongueDlg::TTongueDlg(GameState& state, QWidget* parent) : QDialog(parent), m_state(state) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(kFixedDialogFlags);
     setFixedSize(320, 91);
 
     auto* panel = new QFrame(this);

@@ -44,7 +44,7 @@ QString componentName(const char* kind, int page, int index) {
 
 TYesNoDlg::TYesNoDlg(const GameState& state, QWidget* parent) : QDialog(parent), m_state(state) {
     setWindowTitle(QStringLiteral("Wimbo Tangram"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(kFixedDialogFlags);
     setFixedSize(261, 103);
     QFont dialogFont(QStringLiteral("Sans Serif"), 8, QFont::Bold);
     dialogFont.setStyleHint(QFont::SansSerif);

@@ -79,8 +79,11 @@ void TPatForm::refresh() {
 
 void TPatForm::updateCaption() {
     const QString caption = captionFor(m_state);
-    if (windowTitle() != caption)
+    if (windowTitle() != caption) {
         setWindowTitle(caption);
+        // The narrow title bar cuts long category names; the tooltip shows the whole caption.
+        setToolTip(caption);
+    }
 }
 
 void TPatForm::paintEvent(QPaintEvent* event) {

@@ -152,6 +152,7 @@ private slots:
         state->status[12] = static_cast<std::uint8_t>(status);
         TPatForm window(*state, *m_settings);
         QCOMPARE(window.windowTitle(), caption);
+        QCOMPARE(window.toolTip(), caption); // the whole caption, where the title bar cuts it
         QCOMPARE(TPatForm::captionFor(*state), caption);
     }
 
