@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/windowset.h"
+
+#include "dialogs/HelpViewer.h"
+#include "dialogs/Info.h"
+#include "dialogs/Select.h"
+#include "dialogs/Splasher.h"
+#include "dialogs/Statis.h"
+#include "dialogs/Tongdlg.h"
+#include "dialogs/YesNo.h"
+#include "dialogs/pattern.h"
+#include "ui/Main.h"
+
+namespace tangram {
+
+GameWindows::GameWindows(TMainform& main, SettingsStore& settings)
+    : m_main(main), m_splash(new TSplash(&main)),
+      m_preview(std::make_unique<TPatForm>(main.state(), settings)),
+      m_select(new TSelectDlg(main.state(), &main)), m_stat(new TStatDlg(main.state(), &main)),
+      m_yesNo(new TYesNoDlg(main.state(), &main)), m_info(new TMultiDlg(main.state(), &main)),
+      m_tongue(new TTongueDlg(main.state(), &main)) {
+    main.setDialogs(this);
+}
+
+GameWindows::~GameWindows() {
+    m_main.setDialogs(nullptr);
+}
+
+int GameWindows::showMessagePage(int page) {
+    return m_yesNo->showPage(page);
+}
+
+void GameWindows::showSplash() {
+    m_splash->exec();
+}
+
+void GameWindows::showLanguageDialog() {
+    m_tongue->exec();
+}
+
+bool GameWindows::showSelectDialog() {
+    return m_select->exec() == 1;
+}
+
+void GameWindows::showStatistics() {
+    m_stat->exec();
+}
+
+void GameWindows::showInfo() {
+    m_info->exec();
+}
+
+void GameWindows::refreshPreview() {
+    m_preview->refresh();
+}
+
+void GameWindows::openRules() {
+    if (!m_help) {
+        m_help = std::make_unique<HelpViewer>();
+    }
+    m_help->showRules(m_main.state());
+}
+
+void GameWindows::closeRules() {
+    if (m_help) {
+        m_help->close();
+    }
+}
+
+} // namespace tangram

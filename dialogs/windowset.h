@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's other windows, created once right after the main window, in this order: splash,
+// preview, selection, statistics, message pages, info, language; they live until the program ends.
+// Implements what the main window asks of them.
+#pragma once
+
+#include "ui/gamedialogs.h"
+
+#include <memory>
+
+namespace tangram {
+
+class TMainform;
+class SettingsStore;
+class TSplash;
+class TPatForm;
+class TSelectDlg;
+class TStatDlg;
+class TYesNoDlg;
+class TMultiDlg;
+class TTongueDlg;
+class HelpViewer;
+
+class GameWindows : public GameDialogs {
+public:
+    GameWindows(TMainform& main, SettingsStore& settings);
+    ~GameWindows() override;
+
+    int showMessagePage(int page) override;
+    void showSplash() override;
+    void showLanguageDialog() override;
+    bool showSelectDialog() override;
+    void showStatistics() override;
+    void showInfo() override;
+    void refreshPreview() override;
+    void openRules() override;
+    void closeRules() override;
+
+    TPatForm* preview() const { return m_preview.get(); }
+    TSplash* splash() const { return m_splash; }
+
+private:
+    TMainform& m_main;
+    TSplash* m_splash;
+    std::unique_ptr<TPatForm> m_preview; // a top-level window of its own
+    TSelectDlg* m_select;
+    TStatDlg* m_stat;
+    TYesNoDlg* m_yesNo;
+    TMultiDlg* m_info;
+    TTongueDlg* m_tongue;
+    std::unique_ptr<HelpViewer> m_help;
+};
+
+} // namespace tangram

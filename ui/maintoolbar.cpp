@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The toolbar of the main window: its buttons at their places, their glyphs, shortcuts and hints.
+#include "ui/Main.h"
+#include "ui/glyphs.h"
+
+#include <QButtonGroup>
+#include <QKeySequence>
+#include <QToolButton>
+
+namespace tangram {
+
+namespace {
+
+struct ButtonSpec {
+    ToolButtonId id;
+    const char* name;
+    int left;
+    int width;
+    ToolGlyph glyph;
+    // Either a platform's standard key, or a fixed combination when that is UnknownKey.
+    QKeySequence::StandardKey standard;
+    QKeyCombination combination;
+};
+
+// Built on demand: standard keys can be looked up only once the application exists.
+QKeySequence keyOf(const ButtonSpec& spec) {
+    return spec.standard != QKeySequence::UnknownKey ? QKeySequence(spec.standard)
+                                                     : QKeySequence(spec.combination);
+}
+
+// Left edges and widths as designed; every command also has a key a desktop player expects.
+const ButtonSpec kButtons[] = {
+    {ToolButtonId::Newgame, "NewgameBtn", 4, 25, ToolGlyph::Newgame, QKeySequence::New, {}},
+    {ToolButtonId::Load, "LoadBtn", 32, 25, ToolGlyph::Load, QKeySequence::Open, {}},
+    {ToolButtonId::Save, "SaveBtn", 60, 25, ToolGlyph::Save, QKeySequence::Save, {}},
+    {ToolButtonId::Stat, "StatBtn", 88, 25, ToolGlyph::Stat, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_T},
+    {ToolButtonId::Exit, "ExitBtn", 116, 25, ToolGlyph::Exit, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_Q},
+    {ToolButtonId::Humans, "HumansBtn", 148, 25, ToolGlyph::Humans, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_1},
+    {ToolButtonId::Anim, "AnimBtn", 172, 25, ToolGlyph::Animals, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_2},
+    {ToolButtonId::Tool, "ToolBtn", 196, 25, ToolGlyph::Tools, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_3},
+    {ToolButtonId::Build, "BuildBtn", 220, 25, ToolGlyph::Buildings, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_4},
+    {ToolButtonId::Fig, "FigBtn", 244, 25, ToolGlyph::Figures, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_5},
+    {ToolButtonId::Twin, "TwinBtn", 268, 25, ToolGlyph::Twins, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_6},
+    {ToolButtonId::Konv, "KonvBtn", 292, 25, ToolGlyph::Convex, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_7},
+    {ToolButtonId::ABC, "ABCBtn", 316, 25, ToolGlyph::Letters, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_8},
+    {ToolButtonId::Select, "SelectBtn", 348, 25, ToolGlyph::Select, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_F},
+    {ToolButtonId::Up, "UpBtn", 376, 25, ToolGlyph::Up, QKeySequence::UnknownKey, Qt::Key_PageDown},
+    {ToolButtonId::Down, "DownBtn", 400, 25, ToolGlyph::Down, QKeySequence::UnknownKey,
+     Qt::Key_PageUp},
+    {ToolButtonId::Tip, "TipBtn", 428, 25, ToolGlyph::Tip, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_H},
+    {ToolButtonId::Sound, "SoundBtn", 460, 25, ToolGlyph::Sound, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_M},
+    {ToolButtonId::Tongue, "TongueBtn", 488, 25, ToolGlyph::Tongue, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_L},
+    {ToolButtonId::Rules, "RulesBtn", 517, 25, ToolGlyph::Rules, QKeySequence::UnknownKey,
+     Qt::Key_F1},
+    {ToolButtonId::Info, "InfoBtn", 545, 24, ToolGlyph::Info, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::Key_I},
+    {ToolButtonId::Web, "WebBtn", 573, 30, ToolGlyph::Web, QKeySequence::UnknownKey,
+     Qt::CTRL | Qt::SHIFT | Qt::Key_W},
+};
+
+} // namespace
+
+void TMainform::buildToolbar() {
+    m_toolPanel = new QWidget(this);
+    m_toolPanel->setObjectName(QStringLiteral("ToolPanel"));
+    m_toolPanel->setAutoFillBackground(true);
+    m_toolPanel->setGeometry(0, 0, width(), 33);
+    m_categoryGroup = new QButtonGroup(this);
+    m_categoryGroup->setExclusive(true);
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new QToolButton(m_toolPanel);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setAutoRaise(true);
+        button->setGeometry(spec.left, 4, spec.width, 25);
+        button->setIcon(toolGlyph(spec.glyph));
+        button->setIconSize(QSize(21, 21));
+        button->setShortcut(keyOf(spec));
+        button->setFocusPolicy(Qt::NoFocus);
+        m_buttons[static_cast<int>(spec.id)] = button;
+    }
+    for (int c = 0; c < kCategoryCount; ++c) {
+        QToolButton* button =
+            toolButton(static_cast<ToolButtonId>(static_cast<int>(ToolButtonId::Humans) + c));
+        button->setCheckable(true);
+        m_categoryGroup->addButton(button, c);
+        connect(button, &QToolButton::clicked, this, [this, c] { ChangeCategory(c); });
+    }
+    QToolButton* sound = toolButton(ToolButtonId::Sound);
+    sound->setCheckable(true);
+    connect(sound, &QToolButton::toggled, this, [this](bool on) { m_sounds.setEnabled(on); });
+
+    auto wire = [this](ToolButtonId id, void (TMainform::*handler)()) {
+        connect(toolButton(id), &QToolButton::clicked, this, handler);
+    };
+    wire(ToolButtonId::Newgame, &TMainform::NewgameBtnClick);
+    wire(ToolButtonId::Load, &TMainform::LoadBtnClick);
+    wire(ToolButtonId::Save, &TMainform::SaveBtnClick);
+    wire(ToolButtonId::Stat, &TMainform::StatBtnClick);
+    wire(ToolButtonId::Exit, &TMainform::ExitBtnClick);
+    wire(ToolButtonId::Select, &TMainform::SelectBtnClick);
+    wire(ToolButtonId::Up, &TMainform::UpBtnClick);
+    wire(ToolButtonId::Down, &TMainform::DownBtnClick);
+    wire(ToolButtonId::Tip, &TMainform::TipBtnClick);
+    wire(ToolButtonId::Tongue, &TMainform::TongueBtnClick);
+    wire(ToolButtonId::Rules, &TMainform::rules);
+    wire(ToolButtonId::Info, &TMainform::info);
+    wire(ToolButtonId::Web, &TMainform::WebBtnClick);
+    SetHints();
+}
+
+void TMainform::SetHints() {
+    for (const ButtonSpec& spec : kButtons) {
+        QToolButton* button = m_buttons[static_cast<int>(spec.id)];
+        const QString hint = hintText(spec.id, m_state.language);
+        // The hint as the game words it, with the key that does the same.
+        button->setToolTip(hint + QStringLiteral("  (") +
+                           keyOf(spec).toString(QKeySequence::NativeText) + ')');
+        button->setStatusTip(hint);
+        button->setAccessibleName(hint);
+    }
+    ShowTitle();
+}
+
+} // namespace tangram
