@@ -86,6 +86,7 @@ void TMainform::formCreate(const QString& programDir) {
     }
     m_state.modified = false;
     SetUpPattern();
+    ShowTitle();
 }
 
 bool TMainform::soundOn() const {
