@@ -12,7 +12,7 @@ qt_add_resources(tangram_dialogs "dialog_pictures"
         ${wt_picture_dir}/flags_german.svg
 )
 
-# The rules: copied beside the binary at build time, installed beside it too.
+# The rules: copied beside the binary at build time (cmake/install.cmake installs that copy).
 set(wt_help_source ${PROJECT_SOURCE_DIR}/resources/help/KELM2.HLP)
 add_custom_command(
     OUTPUT ${WT_PROGRAM_DIR}/KELM2.HLP
@@ -23,4 +23,3 @@ add_custom_command(
     VERBATIM)
 add_custom_target(help_file ALL DEPENDS ${WT_PROGRAM_DIR}/KELM2.HLP)
 add_dependencies(tangram_dialogs help_file)
-install(FILES ${wt_help_source} DESTINATION lib/wimbo-tangram)
