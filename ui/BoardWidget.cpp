@@ -18,13 +18,6 @@ QSize deviceSize(QSize logical, qreal dpr) {
     return QSize(qCeil(logical.width() * dpr), qCeil(logical.height() * dpr));
 }
 
-QPen boardPen(Colour colour) {
-    // Square joins keep the corners of a wide (high-density) pen on the vertex's square; at dpr 1
-    // the pen is a plain one-pixel line.
-    QPen pen(QColor::fromRgb(boardRgb(colour)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    return pen;
-}
-
 } // namespace
 
 BoardWidget::BoardWidget(Puzzle& puzzle, QWidget* parent)
@@ -65,21 +58,11 @@ void BoardWidget::rebuildBuffer() {
     } else if (m_puzzle.playState() == kGivenUp) {
         fill = kRed;
     }
-    QPainter painter;
-    beginPainter(painter);
     QRect touched;
-    placedPieces(painter, fill, kGrey, touched);
+    placedPieces(fill, kGrey, touched);
     if (m_puzzle.selectedPiece() != 0) {
-        outlinePiece(painter, m_puzzle.selectedPiece(), kYellow, true, touched);
+        outlinePiece(m_puzzle.selectedPiece(), kYellow, true, touched);
     }
-}
-
-void BoardWidget::beginPainter(QPainter& painter) {
-    // The image's dpr scales the painter; the half-pixel shift centres lines on the logical
-    // pixels' squares (see the header).
-    painter.begin(&m_buffer);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.translate(0.5, 0.5);
 }
 
 int BoardWidget::outlineOf(int piece, Outline& points) const {
@@ -96,53 +79,39 @@ int BoardWidget::outlineOf(int piece, Outline& points) const {
     return count;
 }
 
-QRect BoardWidget::touchedRect(const Outline& points, int count) const {
-    int left = points[0].x();
-    int right = left;
-    int top = points[0].y();
-    int bottom = top;
-    for (int i = 1; i < count; ++i) {
-        const QPoint& p = points[static_cast<std::size_t>(i)];
-        left = std::min(left, p.x());
-        right = std::max(right, p.x());
-        top = std::min(top, p.y());
-        bottom = std::max(bottom, p.y());
-    }
-    // A margin for the vertices' own pixels and the mitred corners of wide pens.
-    return QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-2, -2, 2, 2);
-}
-
-void BoardWidget::fillPiece(QPainter& painter, int piece, Colour fill, Colour pen, QRect& touched) {
+void BoardWidget::fillPiece(int piece, Colour fill, Colour pen, QRect& touched) {
     Outline points;
     const int count = outlineOf(piece, points);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setPen(boardPen(pen));
-    painter.setBrush(QColor::fromRgb(boardRgb(fill)));
-    painter.drawPolygon(points.data(), count);
-    touched |= touchedRect(points, count);
+    touched |= m_raster.fillConvex(m_buffer, points.data(), count, boardRgb(fill));
+    touched |= m_raster.drawOutline(m_buffer, points.data(), count, boardRgb(pen), false);
 }
 
-void BoardWidget::placedPieces(QPainter& painter, Colour fill, Colour pen, QRect& touched) {
+void BoardWidget::placedPieces(Colour fill, Colour pen, QRect& touched) {
     const int selected = m_puzzle.selectedPiece();
     for (int piece = 1; piece <= kPieceCount; ++piece) {
         if (piece != selected) {
-            fillPiece(painter, piece, fill, pen, touched);
+            fillPiece(piece, fill, pen, touched);
         }
     }
 }
 
-void BoardWidget::outlinePiece(QPainter& painter, int piece, Colour colour, bool xorMode,
-                               QRect& touched) {
+void BoardWidget::outlinePiece(int piece, Colour colour, bool xorMode, QRect& touched) {
     Outline points;
     const int count = outlineOf(piece, points);
-    painter.setCompositionMode(xorMode ? QPainter::RasterOp_SourceXorDestination
-                                       : QPainter::CompositionMode_SourceOver);
-    painter.setPen(boardPen(colour));
-    painter.setBrush(Qt::NoBrush);
-    // A closed path rather than a polyline back to the first vertex, so that the first vertex
-    // is not stroked twice (which would cancel itself out in XOR mode).
-    painter.drawPolygon(points.data(), count);
-    touched |= touchedRect(points, count);
+    touched |= m_raster.drawOutline(m_buffer, points.data(), count, boardRgb(colour), xorMode);
+}
+
+void BoardWidget::updateDevice(const QRect& touched) {
+    if (touched.isEmpty()) {
+        return;
+    }
+    // The logical pixels that hold any of the touched device pixels.
+    const qreal dpr = m_buffer.devicePixelRatio();
+    const int left = qFloor(touched.left() / dpr);
+    const int top = qFloor(touched.top() / dpr);
+    const int right = qCeil((touched.right() + 1) / dpr);
+    const int bottom = qCeil((touched.bottom() + 1) / dpr);
+    update(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
 }
 
 void BoardWidget::DrawPieceOutline(int piece, Colour colour, bool xorMode) {
@@ -153,12 +122,9 @@ void BoardWidget::DrawPieceOutline(int piece, Colour colour, bool xorMode) {
         update(); // the next paint rebuilds the buffer from the state
         return;
     }
-    QPainter painter;
-    beginPainter(painter);
     QRect touched;
-    outlinePiece(painter, piece, colour, xorMode, touched);
-    painter.end();
-    update(touched);
+    outlinePiece(piece, colour, xorMode, touched);
+    updateDevice(touched);
 }
 
 void BoardWidget::DrawPieceFilled(int piece, Colour fill, Colour pen) {
@@ -169,12 +135,9 @@ void BoardWidget::DrawPieceFilled(int piece, Colour fill, Colour pen) {
         update();
         return;
     }
-    QPainter painter;
-    beginPainter(painter);
     QRect touched;
-    fillPiece(painter, piece, fill, pen, touched);
-    painter.end();
-    update(touched);
+    fillPiece(piece, fill, pen, touched);
+    updateDevice(touched);
 }
 
 void BoardWidget::DrawPlacedPieces(Colour fill, Colour pen) {
@@ -182,12 +145,9 @@ void BoardWidget::DrawPlacedPieces(Colour fill, Colour pen) {
         update();
         return;
     }
-    QPainter painter;
-    beginPainter(painter);
     QRect touched;
-    placedPieces(painter, fill, pen, touched);
-    painter.end();
-    update(touched);
+    placedPieces(fill, pen, touched);
+    updateDevice(touched);
 }
 
 void BoardWidget::boxPaint() {

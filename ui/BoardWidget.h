@@ -10,15 +10,11 @@
 //
 // Device pixels. The buffer holds device pixels (widget size times devicePixelRatio), so the
 // board stays sharp on high-density screens, while every coordinate stays in the board's logical
-// pixels: grid point (x, y) is logical pixel (x * cell width, y * cell height). Logical pixel
-// (px, py) is the device square from (px, py) * dpr to (px + 1, py + 1) * dpr; the painter maps
-// it so by scaling with dpr and shifting by half a logical pixel, so that a one-logical-pixel
-// pen centred on a vertex covers exactly the vertex's square, and fills and lines at dpr 1 are
-// the plain aliased pixels. There is no antialiasing, so every pixel has one of the game's exact
-// colours (or a yellow XOR of one). The XOR outline restores the buffer when drawn twice at any
-// dpr: its pixels are a deterministic function of the placement, the cell size and the dpr, the
-// closed outline is stroked as one path (no pixel is counted twice within one drawing), and
-// exclusive-or with the same colour is its own inverse on every pixel.
+// pixels: grid point (x, y) is logical pixel (x * cell width, y * cell height). PieceRaster draws
+// the pieces at device resolution (one-logical-pixel lines are round(dpr) device pixels thick)
+// and guarantees what the game's XOR outline needs at any dpr: no antialiasing, every outline
+// pixel touched exactly once, so drawing the same outline twice restores every byte, and the pen
+// of a filled piece covers exactly the pixels of its outline.
 //
 // The buffer is rebuilt from the state whenever it no longer fits the widget: a new size, a new
 // dpr (another screen) or a new cell size. A primitive called while the buffer is out of date
@@ -30,6 +26,7 @@
 #include "model/puzzle.h"
 #include "model/puzzleview.h"
 #include "ui/cursors.h"
+#include "ui/pieceraster.h"
 
 #include <QImage>
 #include <QWidget>
@@ -37,7 +34,6 @@
 #include <array>
 
 class QMouseEvent;
-class QPainter;
 
 namespace tangram {
 
@@ -82,12 +78,13 @@ private:
 
     bool bufferCurrent() const;
     void rebuildBuffer();
-    void beginPainter(QPainter& painter);
     int outlineOf(int piece, Outline& points) const; // vertex count
-    QRect touchedRect(const Outline& points, int count) const;
-    void fillPiece(QPainter& painter, int piece, Colour fill, Colour pen, QRect& touched);
-    void placedPieces(QPainter& painter, Colour fill, Colour pen, QRect& touched);
-    void outlinePiece(QPainter& painter, int piece, Colour colour, bool xorMode, QRect& touched);
+    // Each adds the device rectangle it touched to `touched`.
+    void fillPiece(int piece, Colour fill, Colour pen, QRect& touched);
+    void placedPieces(Colour fill, Colour pen, QRect& touched);
+    void outlinePiece(int piece, Colour colour, bool xorMode, QRect& touched);
+    // Schedules the repaint of a device rectangle of the buffer.
+    void updateDevice(const QRect& touched);
     void press(QMouseEvent* event);
 
     Puzzle& m_puzzle;
@@ -95,6 +92,7 @@ private:
     // The cell size the buffer was drawn with.
     int m_bufferCellWidth = -1;
     int m_bufferCellHeight = -1;
+    PieceRaster m_raster;
     BoardCursors m_cursors;
     BoardCursor m_cursorKind = BoardCursor::Hand;
 };
