@@ -203,6 +203,10 @@ void TMainform::TongueBtnClick() {
         m_dialogs->showLanguageDialog();
     }
     SetHints();
+    // The preview's caption names the category: let it follow a new language at once.
+    if (m_dialogs) {
+        m_dialogs->refreshPreview();
+    }
 }
 
 void TMainform::rules() {
@@ -312,6 +316,9 @@ void TMainform::formActivate() {
         }
     }
     SetHints();
+    if (m_dialogs) {
+        m_dialogs->refreshPreview();
+    }
 }
 
 void TMainform::closeEvent(QCloseEvent* event) {

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A new player's first start, in a real X server with a window manager, driven by xdotool: the
+# installed game shows the splash, then the language dialog; choosing German and quitting with
+# Yes ends the program and leaves the language and the window placement in the settings.
+# usage: first_start.sh <build dir> <screenshot dir>
+set -euo pipefail
+build=$1
+shots=$2
+mkdir -p "$shots"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+game="$work/prefix/bin/wimbo-tangram"
+[ -L "$game" ] || { echo "no link in bin"; exit 1; }
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 & pids+=($!)
+sleep 1
+
+export XDG_CONFIG_HOME="$work/config"
+export HOME="$work/home"
+mkdir -p "$HOME"
+"$game" >"$work/game.log" 2>&1 & game_pid=$!
+pids+=($game_pid)
+
+wait_for() { # wait_for <what> <command...>
+    local what=$1; shift
+    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    echo "timed out waiting for $what"; cat "$work/game.log"; exit 1
+}
+
+# The splash comes first: a borderless 200 x 150 window.
+wait_for "the splash" bash -c 'for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+    g=$(xdotool getwindowgeometry "$w" 2>/dev/null | grep Geometry); [ "${g##* }" = "200x150" ] && exit 0; done; exit 1'
+import -window root "$shots/1-splash.png"
+
+# Then, since no language was chosen yet, the language dialog.
+wait_for "the language dialog" xdotool search --onlyvisible --name "^Wimbo Tangram V2.7$"
+sleep 0.5
+import -window root "$shots/2-language.png"
+dialog=$(xdotool search --onlyvisible --name "^Wimbo Tangram V2.7$" | head -1)
+xdotool windowactivate --sync "$dialog" key Tab key space
+wait_for "the language dialog to close" bash -c '! xdotool search --onlyvisible --name "^Wimbo Tangram V2.7$"'
+sleep 0.5
+import -window root "$shots/3-german.png"
+
+# Quit: the question appears; Yes ends the program.
+main=$(xdotool search --onlyvisible --name "^Wimbo Tangram$" | head -1)
+xdotool windowactivate --sync "$main" key ctrl+q
+sleep 1
+import -window root "$shots/4-quit-question.png"
+xdotool key Return
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game_pid" 2>/dev/null; then echo "the game did not end"; exit 1; fi
+
+settings=$(find "$XDG_CONFIG_HOME" -name '*.conf' | head -1)
+[ -n "$settings" ] || { echo "no settings written"; exit 1; }
+grep -qE '(^|[\\])tongue=1$' "$settings" || { echo "tongue is not 1:"; cat "$settings"; exit 1; }
+grep -qE '(^|[\\])MainForm=' "$settings" || { echo "no window placement:"; cat "$settings"; exit 1; }
+echo "first start: splash, language dialog, German chosen, quit with Yes, settings written"
