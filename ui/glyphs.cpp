@@ -36,8 +36,7 @@ void greyOut(QImage& image) {
 // itself.
 class PaintedIconEngine : public QIconEngine {
 public:
-    PaintedIconEngine(Painting painting, QString name)
-        : m_painting(std::move(painting)), m_name(std::move(name)) {}
+    explicit PaintedIconEngine(Painting painting) : m_painting(std::move(painting)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -65,13 +64,11 @@ public:
         return QPixmap::fromImage(std::move(image));
     }
 
-    QIconEngine* clone() const override { return new PaintedIconEngine(m_painting, m_name); }
+    QIconEngine* clone() const override { return new PaintedIconEngine(m_painting); }
     QString key() const override { return QStringLiteral("tangram-painted"); }
-    QString iconName() override { return m_name; }
 
 private:
     Painting m_painting;
-    QString m_name;
 };
 
 void paintGlyphUnits(QPainter& painter, ToolGlyph glyph, bool on) {
@@ -137,8 +134,7 @@ QIcon toolGlyph(ToolGlyph glyph) {
     auto painting = [glyph](QPainter& painter, const QRectF& target, bool on) {
         paintToolGlyph(painter, target, glyph, on);
     };
-    return QIcon(new PaintedIconEngine(
-        painting, QStringLiteral("tangram-tool-%1").arg(static_cast<int>(glyph))));
+    return QIcon(new PaintedIconEngine(painting));
 }
 
 QIcon programIcon() {
@@ -151,7 +147,7 @@ QIcon programIcon() {
                          QRectF(target.center() - QPointF(side, side) / 2, QSizeF(side, side)));
         painter.restore();
     };
-    return QIcon(new PaintedIconEngine(painting, QStringLiteral("wimbo-tangram")));
+    return QIcon(new PaintedIconEngine(painting));
 }
 
 } // namespace tangram
