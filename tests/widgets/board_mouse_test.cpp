@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The mouse on the board as the player uses it: presses of each button, double clicks, drags that
+// leave the board, the cursor over the lifted piece, and a board too small to play on. Run at
+// device pixel ratio 1 and 2: positions are always the board's logical pixels.
+#include "board_support.h"
+
+#include <QtTest>
+
+using namespace tangram;
+using namespace tangram::test;
+
+class TestBoardMouse : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cursorFollowsTheHitZoneOfTheLiftedPiece();
+    void doubleClickIsASecondPress();
+    void eachButtonDoesItsOwnThing();
+    void dragPastTheBoardEdgeKeepsThePieceOnTheBoard();
+    void releaseChangesNothing();
+    void tinyBoardIgnoresTheMouseAndStillPaints();
+    void newCellSizeRedrawsAtTheNextPaint();
+};
+
+void TestBoardMouse::cursorFollowsTheHitZoneOfTheLiftedPiece() {
+    BoardHarness h;
+    h.puzzle.arrangeForTest(separatedFigure());
+    h.board.boxPaint();
+    QCOMPARE(h.board.cursor().shape(), Qt::PointingHandCursor);
+    // With nothing lifted the cursor keeps its shape.
+    moveTo(h.board, centrePixel(h.puzzle, 6), Qt::NoButton);
+    QCOMPARE(h.board.cursor().shape(), Qt::PointingHandCursor);
+
+    const QPoint grip = centrePixel(h.puzzle, 6);
+    pressAt(h.board, grip);
+    releaseAt(h.board, grip);
+    QCOMPARE(h.puzzle.selectedPiece(), 6);
+    const TPlacement lifted = h.puzzle.placement(6);
+
+    moveTo(h.board, pixelInZone(h.puzzle, 6, 1), Qt::NoButton);
+    QCOMPARE(h.board.boardCursor(), BoardCursor::Move);
+    QCOMPARE(h.board.cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(h.board.cursor().hotSpot(), QPoint(15, 15));
+    const qint64 moveKey = h.board.cursor().bitmap().cacheKey();
+
+    moveTo(h.board, pixelInZone(h.puzzle, 6, 2), Qt::NoButton);
+    QCOMPARE(h.board.boardCursor(), BoardCursor::Turn);
+    QCOMPARE(h.board.cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(h.board.cursor().hotSpot(), QPoint(15, 15));
+    QVERIFY(h.board.cursor().bitmap().cacheKey() != moveKey);
+
+    moveTo(h.board, gridPixel(110, 75, 5), Qt::NoButton);
+    QCOMPARE(h.board.boardCursor(), BoardCursor::Hand);
+    QCOMPARE(h.board.cursor().shape(), Qt::PointingHandCursor);
+    // Moving without the button never moves the piece.
+    QCOMPARE(h.puzzle.placement(6), lifted);
+}
+
+void TestBoardMouse::doubleClickIsASecondPress() {
+    BoardHarness h;
+    h.puzzle.arrangeForTest(separatedFigure());
+    h.board.boxPaint();
+    const QPoint at = pixelInZone(h.puzzle, 4, 2);
+    pressAt(h.board, at);
+    releaseAt(h.board, at);
+    sendMouse(h.board, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    releaseAt(h.board, at);
+    // The second press lands on the lifted piece: it only sets the drag mode again.
+    QCOMPARE(h.puzzle.selectedPiece(), 4);
+    QCOMPARE(h.puzzle.dragMode(), 2);
+    QCOMPARE(h.sounds, (std::vector<int>{1}));
+
+    // A double click on empty ground puts the piece down with the first press; the second
+    // press finds nothing to lift.
+    const QPoint ground = gridPixel(110, 75, 5);
+    pressAt(h.board, ground);
+    releaseAt(h.board, ground);
+    sendMouse(h.board, QEvent::MouseButtonDblClick, ground, Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(h.puzzle.selectedPiece(), 0);
+    QCOMPARE(h.sounds, (std::vector<int>{1, 2}));
+    QCOMPARE(differencesFromFullRepaint(h.board), 0);
+}
+
+void TestBoardMouse::eachButtonDoesItsOwnThing() {
+    BoardHarness h;
+    h.puzzle.arrangeForTest(separatedFigure());
+    h.board.boxPaint();
+    const QPoint onParallelogram = centrePixel(h.puzzle, 7);
+    // Right: nothing is lifted, so nothing happens.
+    pressAt(h.board, onParallelogram, Qt::RightButton);
+    QCOMPARE(h.puzzle.selectedPiece(), 0);
+    // Middle lifts like left.
+    pressAt(h.board, onParallelogram, Qt::MiddleButton);
+    QCOMPARE(h.puzzle.selectedPiece(), 7);
+    // Right mirrors the lifted parallelogram: orientation 0 becomes 16.
+    pressAt(h.board, onParallelogram, Qt::RightButton);
+    QCOMPARE(int(h.puzzle.placement(7).orientation), 16);
+    QCOMPARE(differencesFromFullRepaint(h.board), 0);
+    // Other buttons are not the game's.
+    const QImage before = h.board.backBuffer().copy();
+    pressAt(h.board, gridPixel(110, 75, 5), Qt::BackButton);
+    QCOMPARE(h.puzzle.selectedPiece(), 7);
+    QCOMPARE(h.board.backBuffer(), before);
+}
+
+void TestBoardMouse::dragPastTheBoardEdgeKeepsThePieceOnTheBoard() {
+    BoardHarness h;
+    h.puzzle.arrangeForTest(separatedFigure());
+    h.board.boxPaint();
+    const QPoint grip = pixelInZone(h.puzzle, 5, 1);
+    pressAt(h.board, grip);
+    QCOMPARE(h.puzzle.dragMode(), 1);
+    // The widget keeps the pointer while the button is held, so positions leave the board;
+    // steps that stay on the board move the piece, the others are refused.
+    int moves = 0;
+    for (const QPoint& at :
+         {grip + QPoint(-60, -20), QPoint(-40, -30), grip + QPoint(100, -100), QPoint(2000, 2000),
+          QPoint(605, 405), QPoint(-1, -1), grip + QPoint(150, -50)}) {
+        const TPlacement before = h.puzzle.placement(5);
+        moveTo(h.board, at, Qt::LeftButton);
+        const TPlacement p = h.puzzle.placement(5);
+        moves += p == before ? 0 : 1;
+        QVERIFY(PieceInBounds(5, p.column, p.row, p.orientation));
+        QCOMPARE(differencesFromFullRepaint(h.board), 0);
+    }
+    QCOMPARE(moves, 3);
+    // A step that would take a stamp off the board is refused as a whole.
+    const TPlacement before = h.puzzle.placement(5);
+    moveTo(h.board, QPoint(-300, -300), Qt::LeftButton);
+    QCOMPARE(h.puzzle.placement(5), before);
+}
+
+void TestBoardMouse::releaseChangesNothing() {
+    BoardHarness h;
+    h.puzzle.arrangeForTest(separatedFigure());
+    h.board.boxPaint();
+    const QPoint grip = pixelInZone(h.puzzle, 3, 1);
+    pressAt(h.board, grip);
+    moveTo(h.board, grip + QPoint(20, 10), Qt::LeftButton);
+    const TPlacement moved = h.puzzle.placement(3);
+    const QImage before = h.board.backBuffer().copy();
+    releaseAt(h.board, grip + QPoint(20, 10));
+    moveTo(h.board, grip + QPoint(40, 30), Qt::NoButton);
+    QCOMPARE(h.puzzle.selectedPiece(), 3);
+    QCOMPARE(h.puzzle.placement(3), moved);
+    QCOMPARE(h.board.backBuffer(), before);
+}
+
+void TestBoardMouse::tinyBoardIgnoresTheMouseAndStillPaints() {
+    // A window too small for cell size 1: the board is one pixel and the game ignores it.
+    BoardHarness h(0);
+    QCOMPARE(h.board.size(), QSize(1, 1));
+    QVERIFY(!h.board.backBuffer().isNull());
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton}) {
+        pressAt(h.board, QPoint(0, 0), button);
+        moveTo(h.board, QPoint(0, 0), Qt::LeftButton);
+        moveTo(h.board, QPoint(-5, 3), Qt::LeftButton);
+    }
+    QCOMPARE(h.puzzle.selectedPiece(), 0);
+    QVERIFY(h.sounds.empty());
+    h.board.DrawPlacedPieces(kBlack, kGrey);
+    h.board.DrawPieceOutline(1, kYellow, true);
+    h.board.DrawPieceOutline(1, kYellow, true);
+    QCOMPARE(differencesFromFullRepaint(h.board), 0);
+    QVERIFY(!h.board.grab().isNull());
+}
+
+void TestBoardMouse::newCellSizeRedrawsAtTheNextPaint() {
+    BoardHarness h;
+    h.puzzle.arrangeForTest(separatedFigure());
+    h.board.boxPaint();
+    pressAt(h.board, centrePixel(h.puzzle, 6));
+    QCOMPARE(h.puzzle.selectedPiece(), 6);
+
+    // The window grows: the main window sets the new cell size and the board's new size; a
+    // primitive arriving before the next paint must not draw at the old scale.
+    h.board.resize(kColumns * 6 + 1, kRows * 6 + 1);
+    h.puzzle.SetCellSize(6, 6);
+    const QImage stale = h.board.backBuffer().copy();
+    h.board.DrawPieceOutline(6, kYellow, true);
+    QCOMPARE(h.board.backBuffer(), stale);
+
+    h.board.grab(); // paints, which rebuilds the buffer from the state
+    const QImage& buffer = h.board.backBuffer();
+    QCOMPARE(buffer.size(), QSize(727, 487) * h.board.devicePixelRatioF());
+    for (const QPoint& v : vertexPixels(h.puzzle, 6)) {
+        QCOMPARE(logicalPixel(buffer, v.x(), v.y()), xorYellow(rgb(kSilver)));
+    }
+    const QPoint square = centrePixel(h.puzzle, 1);
+    QCOMPARE(logicalPixel(buffer, square.x(), square.y()), rgb(kBlack));
+    QCOMPARE(differencesFromFullRepaint(h.board), 0);
+}
+
+QTEST_MAIN(TestBoardMouse)
+#include "board_mouse_test.moc"
