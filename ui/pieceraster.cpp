@@ -90,18 +90,29 @@ QRect PieceRaster::drawOutline(QImage& image, const QPoint* vertices, int count,
         return QRect();
     }
     traceOutline(vertices, count, image.devicePixelRatio());
-    const QRect bounds = image.rect();
-    const QRgb bits = colour & RGB_MASK;
-    QRect touched;
+    const int width = image.width();
+    const int height = image.height();
+    uchar* const bits = image.bits(); // detaches once, not per pixel
+    const qsizetype stride = image.bytesPerLine();
+    const QRgb colourBits = colour & RGB_MASK;
+    int left = width;
+    int top = height;
+    int right = -1;
+    int bottom = -1;
     for (const QPoint& p : m_pixels) {
-        if (!bounds.contains(p)) {
+        const int x = p.x();
+        const int y = p.y();
+        if (x < 0 || y < 0 || x >= width || y >= height) {
             continue;
         }
-        QRgb& pixel = reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()];
-        pixel = xorMode ? (pixel ^ bits) : (0xFF000000u | bits);
-        touched |= QRect(p, QSize(1, 1));
+        QRgb& pixel = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+        pixel = xorMode ? (pixel ^ colourBits) : (0xFF000000u | colourBits);
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
     }
-    return touched;
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 void PieceRaster::traceOutline(const QPoint* vertices, int count, qreal dpr) {
@@ -118,9 +129,11 @@ void PieceRaster::traceOutline(const QPoint* vertices, int count, qreal dpr) {
         right = std::max(right, deviceEnd(vertices[i].x(), dpr));
         bottom = std::max(bottom, deviceEnd(vertices[i].y(), dpr));
     }
-    m_area = QRect(QPoint(left - thickness, top - thickness),
-                   QPoint(right + thickness, bottom + thickness));
-    const std::size_t cells = static_cast<std::size_t>(m_area.width()) * m_area.height();
+    m_areaLeft = left - thickness;
+    m_areaTop = top - thickness;
+    m_areaWidth = right - left + 2 * thickness + 1;
+    m_areaHeight = bottom - top + 2 * thickness + 1;
+    const std::size_t cells = static_cast<std::size_t>(m_areaWidth) * m_areaHeight;
     if (m_seen.size() < cells) {
         m_seen.assign(cells, 0);
     }
@@ -134,8 +147,8 @@ void PieceRaster::traceOutline(const QPoint* vertices, int count, qreal dpr) {
     }
     // Leave the scratch mask clear for the next outline.
     for (const QPoint& p : m_pixels) {
-        m_seen[static_cast<std::size_t>((p.y() - m_area.top()) * m_area.width() +
-                                        (p.x() - m_area.left()))] = 0;
+        m_seen[static_cast<std::size_t>((p.y() - m_areaTop) * m_areaWidth + (p.x() - m_areaLeft))] =
+            0;
     }
 }
 
@@ -190,11 +203,12 @@ void PieceRaster::markBlock(int left, int top, int right, int bottom) {
 }
 
 void PieceRaster::mark(int x, int y) {
-    if (!m_area.contains(x, y)) {
+    const int dx = x - m_areaLeft;
+    const int dy = y - m_areaTop;
+    if (dx < 0 || dy < 0 || dx >= m_areaWidth || dy >= m_areaHeight) {
         return;
     }
-    std::uint8_t& seen =
-        m_seen[static_cast<std::size_t>((y - m_area.top()) * m_area.width() + (x - m_area.left()))];
+    std::uint8_t& seen = m_seen[static_cast<std::size_t>(dy * m_areaWidth + dx)];
     if (seen == 0) {
         seen = 1;
         m_pixels.push_back(QPoint(x, y));

@@ -48,8 +48,12 @@ private:
     void mark(int x, int y);
 
     std::vector<QPoint> m_pixels;
-    std::vector<std::uint8_t> m_seen; // over m_area while tracing, all zero otherwise
-    QRect m_area;
+    // The pixels that may be marked while tracing, and which of them are: all zero otherwise.
+    std::vector<std::uint8_t> m_seen;
+    int m_areaLeft = 0;
+    int m_areaTop = 0;
+    int m_areaWidth = 0;
+    int m_areaHeight = 0;
 };
 
 } // namespace tangram
