@@ -40,19 +40,6 @@ TMainform::TMainform(SettingsStore& settings, const QString& programDir, QWidget
     m_tile = loadBackgroundTile();
     buildToolbar();
     m_box = new BoardWidget(m_puzzle, this);
-    m_saveDlg = new QFileDialog(this);
-    m_saveDlg->setOption(QFileDialog::DontUseNativeDialog);
-    m_saveDlg->setOption(QFileDialog::DontConfirmOverwrite); // the game asks itself
-    m_saveDlg->setAcceptMode(QFileDialog::AcceptSave);
-    m_saveDlg->setFileMode(QFileDialog::AnyFile);
-    m_saveDlg->setDefaultSuffix(QStringLiteral("pzs"));
-    m_saveDlg->setNameFilter(QStringLiteral("Wimbo Tangram (*.pzs)"));
-    m_openDlg = new QFileDialog(this);
-    m_openDlg->setOption(QFileDialog::DontUseNativeDialog);
-    m_openDlg->setAcceptMode(QFileDialog::AcceptOpen);
-    m_openDlg->setFileMode(QFileDialog::ExistingFile);
-    m_openDlg->setDefaultSuffix(QStringLiteral("pzs"));
-    m_openDlg->setNameFilter(QStringLiteral("Wimbo Tangram (*.pzs)"));
     formCreate(programDir);
 }
 
@@ -89,6 +76,36 @@ void TMainform::formCreate(const QString& programDir) {
     ShowTitle();
 }
 
+QFileDialog* TMainform::saveDialog() {
+    makeFileDialogs();
+    return m_saveDlg;
+}
+
+QFileDialog* TMainform::openDialog() {
+    makeFileDialogs();
+    return m_openDlg;
+}
+
+// The file dialogs are made when first needed: they are heavy, and most sessions never open one.
+void TMainform::makeFileDialogs() {
+    if (m_saveDlg) {
+        return;
+    }
+    m_saveDlg = new QFileDialog(this);
+    m_saveDlg->setOption(QFileDialog::DontUseNativeDialog);
+    m_saveDlg->setOption(QFileDialog::DontConfirmOverwrite); // the game asks itself
+    m_saveDlg->setAcceptMode(QFileDialog::AcceptSave);
+    m_saveDlg->setFileMode(QFileDialog::AnyFile);
+    m_saveDlg->setDefaultSuffix(QStringLiteral("pzs"));
+    m_saveDlg->setNameFilter(QStringLiteral("Wimbo Tangram (*.pzs)"));
+    m_openDlg = new QFileDialog(this);
+    m_openDlg->setOption(QFileDialog::DontUseNativeDialog);
+    m_openDlg->setAcceptMode(QFileDialog::AcceptOpen);
+    m_openDlg->setFileMode(QFileDialog::ExistingFile);
+    m_openDlg->setDefaultSuffix(QStringLiteral("pzs"));
+    m_openDlg->setNameFilter(QStringLiteral("Wimbo Tangram (*.pzs)"));
+}
+
 bool TMainform::soundOn() const {
     return toolButton(ToolButtonId::Sound)->isChecked();
 }
@@ -113,6 +130,7 @@ void TMainform::NewgameBtnClick() {
 }
 
 void TMainform::LoadBtnClick() {
+    makeFileDialogs();
     m_openDlg->setDirectory(m_state.progressPath.isEmpty()
                                 ? initialSaveFolder()
                                 : QFileInfo(m_state.progressPath).absolutePath());

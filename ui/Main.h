@@ -50,8 +50,8 @@ public:
     Puzzle& puzzle() { return m_puzzle; }
     BoardWidget* board() const { return m_box; }
     QToolButton* toolButton(ToolButtonId id) const { return m_buttons[static_cast<int>(id)]; }
-    QFileDialog* saveDialog() const { return m_saveDlg; }
-    QFileDialog* openDialog() const { return m_openDlg; }
+    QFileDialog* saveDialog();
+    QFileDialog* openDialog();
     bool soundOn() const;
 
     // --- commands ---
@@ -110,6 +110,7 @@ private:
     void formClose();
     void formResize();
     void buildToolbar();
+    void makeFileDialogs();
     void showError(const QString& text);
     QString initialSaveFolder() const;
 

@@ -34,6 +34,7 @@ QString TMainform::initialSaveFolder() const {
 }
 
 void TMainform::SaveGameAs() {
+    makeFileDialogs();
     if (m_state.progressPath.isEmpty()) {
         m_saveDlg->setDirectory(initialSaveFolder());
         m_saveDlg->selectFile(QString());
