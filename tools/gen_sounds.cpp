@@ -150,12 +150,12 @@ double buzz(double t) {
     return 0.3 * (square(110.0) + square(116.5)) * rise(t, 0.01) * std::max(0.0, release);
 }
 
-std::vector<std::uint8_t> render(const ClipSpec& spec) {
-    std::vector<std::uint8_t> samples(static_cast<std::size_t>(spec.sampleBytes));
+std::vector<std::uint8_t> render(const ClipSpec& entry) {
+    std::vector<std::uint8_t> samples(static_cast<std::size_t>(entry.sampleBytes));
     const int fadeOut = kRate * 3 / 1000; // the last 3 ms always end at silence
-    for (int i = 0; i < spec.sampleBytes; ++i) {
-        double value = spec.signal(static_cast<double>(i) / kRate);
-        const int left = spec.sampleBytes - 1 - i;
+    for (int i = 0; i < entry.sampleBytes; ++i) {
+        double value = entry.signal(static_cast<double>(i) / kRate);
+        const int left = entry.sampleBytes - 1 - i;
         if (left < fadeOut)
             value *= static_cast<double>(left) / fadeOut;
         value = std::clamp(value, -1.0, 1.0);

@@ -23,9 +23,9 @@ struct ButtonSpec {
 };
 
 // Built on demand: standard keys can be looked up only once the application exists.
-QKeySequence keyOf(const ButtonSpec& spec) {
-    return spec.standard != QKeySequence::UnknownKey ? QKeySequence(spec.standard)
-                                                     : QKeySequence(spec.combination);
+QKeySequence keyOf(const ButtonSpec& entry) {
+    return entry.standard != QKeySequence::UnknownKey ? QKeySequence(entry.standard)
+                                                     : QKeySequence(entry.combination);
 }
 
 // Left edges and widths as designed; every command also has a key a desktop player expects.
@@ -81,16 +81,16 @@ void TMainform::buildToolbar() {
     m_toolPanel->setGeometry(0, 0, width(), 33);
     m_categoryGroup = new QButtonGroup(this);
     m_categoryGroup->setExclusive(true);
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonSpec& entry : kButtons) {
         auto* button = new QToolButton(m_toolPanel);
-        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setObjectName(QString::fromLatin1(entry.name));
         button->setAutoRaise(true);
-        button->setGeometry(spec.left, 4, spec.width, 25);
-        button->setIcon(toolGlyph(spec.glyph));
+        button->setGeometry(entry.left, 4, entry.width, 25);
+        button->setIcon(toolGlyph(entry.glyph));
         button->setIconSize(QSize(21, 21));
-        button->setShortcut(keyOf(spec));
+        button->setShortcut(keyOf(entry));
         button->setFocusPolicy(Qt::NoFocus);
-        m_buttons[static_cast<int>(spec.id)] = button;
+        m_buttons[static_cast<int>(entry.id)] = button;
     }
     for (int c = 0; c < kCategoryCount; ++c) {
         QToolButton* button =
@@ -123,12 +123,12 @@ void TMainform::buildToolbar() {
 }
 
 void TMainform::SetHints() {
-    for (const ButtonSpec& spec : kButtons) {
-        QToolButton* button = m_buttons[static_cast<int>(spec.id)];
-        const QString hint = hintText(spec.id, m_state.language);
+    for (const ButtonSpec& entry : kButtons) {
+        QToolButton* button = m_buttons[static_cast<int>(entry.id)];
+        const QString hint = hintText(entry.id, m_state.language);
         // The hint as the game words it, with the key that does the same.
         button->setToolTip(hint + QStringLiteral("  (") +
-                           keyOf(spec).toString(QKeySequence::NativeText) + ')');
+                           keyOf(entry).toString(QKeySequence::NativeText) + ')');
         button->setStatusTip(hint);
         button->setAccessibleName(hint);
     }
