@@ -1,0 +1,210 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A figure played to the end with the mouse, in a real X server with a window manager, driven by
+# xdotool. The installed game gets a one-figure library: pieces 1..6 lie where they start, and
+# the parallelogram belongs in the middle of the board, mirrored and turned against its start.
+# The player lifts the parallelogram and drags it there, turns it by circling the pointer round
+# its reference point, mirrors it with the right button and puts it down with a press on empty
+# board. The pieces turn green, the congratulation page opens, and quitting saves the progress
+# with the figure marked solved.
+# usage: play_figure.sh <build dir> <screenshot dir>
+set -euo pipefail
+build=$1
+shots=$2
+mkdir -p "$shots"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+game="$work/prefix/bin/wimbo-tangram"
+library="$work/prefix/lib/wimbo-tangram/kelm.dat"
+[ -f "$library" ] || { echo "no pattern library installed"; exit 1; }
+
+# One 22-byte record of category 0, then column, row and orientation of pieces 1..7: pieces 1..6
+# where they start, the parallelogram at (60, 40) in orientation 16. It starts at (116, 43) in
+# orientation 14; no turn alone reaches 16 (turns keep the mirror half 0..15) and the mirror of 14
+# is 18, so the figure needs a turn to 0 (or 8) and a mirror.
+record="0  117 71 6  111 77 10  7 74 4  8 8 8  113 8 12  7 42 0  60 40 16"
+for byte in $record; do
+    # shellcheck disable=SC2059 # the format is the byte itself, as an octal escape
+    printf "\\$(printf %03o "$byte")"
+done >"$library"
+[ "$(stat -c %s "$library")" = 22 ] || { echo "crafted library is not 22 bytes"; exit 1; }
+
+# English, no sound, the first figure of category 0, the preview window to the right of where the
+# main window will be, so that it covers no part of the board.
+export XDG_CONFIG_HOME="$work/config"
+export HOME="$work/home"
+mkdir -p "$XDG_CONFIG_HOME/WimboGames" "$HOME"
+printf '%s\n' '[V2]' 'common\tongue=0' 'common\sound=0' 'common\group=0' 'common\level=1' \
+    'common\pleft=900' 'common\ptop=60' >"$XDG_CONFIG_HOME/WimboGames/WimboTangram.conf"
+
+# A free display number, chosen by the X server itself, so that other tests may run beside this.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 & pids+=($!)
+sleep 1
+
+"$game" >"$work/game.log" 2>&1 & game_pid=$!
+pids+=("$game_pid")
+
+fail() { echo "$*"; echo "--- game output:"; cat "$work/game.log"; exit 1; }
+wait_for() { # wait_for <what> <command...>
+    local what=$1; shift
+    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "timed out waiting for $what"
+}
+splash_shown() {
+    for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+        g=$(xdotool getwindowgeometry "$w" 2>/dev/null | grep Geometry) || continue
+        [ "${g##* }" = "200x150" ] && return 0
+    done
+    return 1
+}
+shot() { import -window root "$shots/$1.png"; }
+
+wait_for "the main window" xdotool search --onlyvisible --name "^Wimbo Tangram$"
+main=$(xdotool search --onlyvisible --name "^Wimbo Tangram$" | head -1)
+# The splash opens at the main window's first activation and closes by itself; the board takes
+# no input worth testing while it is up.
+for _ in $(seq 30); do splash_shown && break; sleep 0.1; done
+wait_for "the splash to go" bash -c "$(declare -f splash_shown); ! splash_shown"
+sleep 0.5
+
+# A larger board than the designed size: cell size 6 in a client area of 860 x 540.
+xdotool windowmove --sync "$main" 20 40 || true
+xdotool windowsize --sync "$main" 860 540 || true
+sleep 1
+geometry=$(xdotool getwindowgeometry "$main" | sed -n 's/ *Geometry: //p')
+W=${geometry%x*}
+H=${geometry#*x}
+# The board layout: the toolbar takes 33 pixels; one grid unit of margin on every side.
+s=$((W / 123))
+[ $(((H - 33) / 83)) -lt "$s" ] && s=$(((H - 33) / 83))
+[ "$s" -ge 3 ] || fail "client area ${W}x${H} gives cell size $s"
+L=$(((W - 121 * s) / 2))
+T=$(((H - 33 - 81 * s) / 2 + 33))
+echo "client ${W}x${H}, cell size $s, board at ($L, $T)"
+
+# Colour of the main window's client pixel (x, y), as "r,g,b".
+client_pixel() {
+    import -window "$main" "$work/client.png"
+    convert "$work/client.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+# Pointer to the board pixel (x, y) of grid coordinates given in cells (may be fractional).
+to_cell() {
+    local x y
+    x=$(awk -v c="$1" -v s="$s" -v l="$L" 'BEGIN { printf "%d", l + c * s }')
+    y=$(awk -v c="$2" -v s="$s" -v t="$T" 'BEGIN { printf "%d", t + c * s }')
+    xdotool mousemove --window "$main" "$x" "$y"
+    sleep 0.05
+}
+# Pointer on the circle of radius r cells round grid point (cx, cy), at angle a degrees
+# (counterclockwise on the screen from +x).
+to_angle() {
+    local x y
+    x=$(awk -v cx="$1" -v r="$3" -v a="$4" 'BEGIN { printf "%.3f", cx + r * cos(a * atan2(0, -1) / 180) }')
+    y=$(awk -v cy="$2" -v r="$3" -v a="$4" 'BEGIN { printf "%.3f", cy - r * sin(a * atan2(0, -1) / 180) }')
+    to_cell "$x" "$y"
+}
+
+# Colour of the board pixel at grid point (x, y).
+grid_pixel() { client_pixel $((L + $1 * s)) $((T + $2 * s)); }
+# The lifted piece's outline is drawn by XOR with yellow: on the silver ground it shows blue.
+outline="63,63,192"
+expect_outline() { # expect_outline <step> <x> <y>: a vertex of the lifted outline at grid point (x, y)
+    [ "$(grid_pixel "$2" "$3")" = "$outline" ] || { shot "$1-failed"; fail "$1: no outline at ($2, $3)"; }
+}
+
+# The layout is where it should be: silver just inside the board's corner, the black frame just
+# outside it, and the parallelogram at home black.
+[ "$(client_pixel $((L + 1)) $((T + 1)))" = "192,192,192" ] || fail "no board ground at ($L, $T)"
+[ "$(client_pixel $((L - 1)) $((T - 1)))" = "0,0,0" ] || fail "no board frame at ($L, $T)"
+[ "$(client_pixel $((L + 116 * s)) $((T + 43 * s)))" = "0,0,0" ] || fail "parallelogram not at home"
+shot 1-start
+
+# Lift the parallelogram with a press beside its reference point (the move zone) and drag it to
+# the middle of the board with the button held.
+to_cell 116.5 43.5
+xdotool mousedown 1
+sleep 0.3
+shot 2-lifted
+[ "$(client_pixel $((L + 116 * s)) $((T + 43 * s)))" = "192,192,192" ] ||
+    fail "the lifted parallelogram is still drawn filled"
+expect_outline lift 119 32
+for c in 110 100 90 80 70 60; do
+    to_cell "$c.5" "$(awk -v c="$c" 'BEGIN { printf "%.1f", 40.5 + (c - 60) * 3 / 56 }')"
+done
+to_cell 60.5 40.5
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+shot 3-moved
+expect_outline move 63 29
+
+# Turn: press inside the piece 7 cells above and 1 to the right of its reference point (the turn
+# zone, direction about 82 degrees), then circle the pointer clockwise to 45 degrees: two turn
+# steps clockwise, from 14 through 15 to 0.
+to_cell 61 33
+xdotool mousedown 1
+sleep 0.2
+for a in 75 68 60 52 45; do to_angle 60 40 7.07 "$a"; done
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+shot 4-turned
+expect_outline turn 70 35
+
+# Mirror with the right button: 0 becomes 16.
+xdotool click 3
+sleep 0.5
+shot 5-mirrored
+expect_outline mirror 50 35
+[ "$(grid_pixel 70 35)" = "192,192,192" ] || fail "mirror: the outline before mirroring is left"
+
+# Put it down with a press on empty board far from every piece.
+to_cell 30.5 62.5
+xdotool click 1
+wait_for "the congratulation page" bash -c "[ \"\$(xdotool getactivewindow)\" != $main ] &&
+    xdotool getactivewindow getwindowname | grep -q '^Wimbo Tangram$'"
+sleep 0.5
+shot 6-solved
+page=$(xdotool getactivewindow)
+[ "$(client_pixel $((L + 7 * s)) $((T + 42 * s)))" = "0,255,0" ] || fail "the square is not green"
+[ "$(client_pixel $((L + 116 * s + 1)) $((T + 8 * s)))" = "0,255,0" ] ||
+    fail "the large triangle is not green"
+echo "page $page opened, pieces green"
+
+# Close the page, then quit: the question first; Yes, and since no progress file is open yet the
+# game asks where to save the solved figure.
+xdotool key Return
+wait_for "the page to close" bash -c "! xdotool search --onlyvisible --name '^Wimbo Tangram\$' | grep -qx $page"
+sleep 0.3
+xdotool windowactivate --sync "$main" key ctrl+q
+wait_for "the quit question" bash -c "[ \"\$(xdotool getactivewindow)\" != $main ]"
+sleep 0.5
+shot 7-quit
+xdotool key Return
+wait_for "the save dialog" xdotool search --onlyvisible --name "^Save As$"
+sleep 0.5
+shot 8-save-as
+xdotool type --delay 20 "$HOME/solved.pzs"
+xdotool key Return
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && { shot 9-not-ended; fail "the game did not end"; }
+
+# The progress file holds one byte for the one figure: category 0, status 8 (solved, no help).
+[ -f "$HOME/solved.pzs" ] || fail "no progress file saved"
+progress=$(od -An -tx1 "$HOME/solved.pzs" | tr -d ' \n')
+[ "$progress" = 08 ] || fail "progress file holds '$progress', not 08"
+echo "figure solved with lift, move, turn, mirror and put-down; progress saved as solved"
