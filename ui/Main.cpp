@@ -6,12 +6,14 @@
 #include "data/texts.h"
 #include "services/windowplacement.h"
 #include "ui/BoardWidget.h"
+#include "ui/OpeningAnimation.h"
 #include "ui/boardlayout.h"
 #include "ui/gamedialogs.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -312,6 +314,8 @@ void TMainform::showEvent(QShowEvent* event) {
         setGeometry(decideWindowGeometry(record, availableScreenGeometries(), kDesignedClient));
         if (record && record->opensMaximized()) {
             setWindowState(windowState() | Qt::WindowMaximized);
+        } else {
+            OpeningAnimation::start(QCursor::pos(), frameGeometry());
         }
     }
     QWidget::showEvent(event);
