@@ -38,7 +38,14 @@ public:
         return a;
     }
     void showSplash() override { log << "splash"; }
-    void showLanguageDialog() override { log << "language"; }
+    int chosenLanguage = -2; // what the language dialog "chooses"; -2 leaves it alone
+    GameState* state = nullptr;
+    void showLanguageDialog() override {
+        log << "language";
+        if (state && chosenLanguage != -2) {
+            state->language = chosenLanguage;
+        }
+    }
     bool showSelectDialog() override {
         log << "select";
         return false;
@@ -334,6 +341,32 @@ private slots:
         QCOMPARE(w.toolButton(ToolButtonId::Konv)->statusTip(),
                  QStringLiteral("Category: convex Tangrams"));
         QVERIFY(w.toolButton(ToolButtonId::Rules)->toolTip().contains("F1"));
+    }
+
+    void languageButtonChangesEveryHintAndTheCaptionAtOnce() {
+        TMainform w(*m_settings, programDir());
+        ScriptedDialogs dialogs;
+        dialogs.state = &w.state();
+        w.setDialogs(&dialogs);
+        w.state().progressPath = programDir() + "mine.pzs";
+        for (int language : {1, 0, 1}) {
+            dialogs.chosenLanguage = language;
+            w.TongueBtnClick();
+            for (int id = 0; id < kToolButtonCount; ++id) {
+                const auto button = static_cast<ToolButtonId>(id);
+                QCOMPARE(w.toolButton(button)->statusTip(), hintText(button, language));
+                QVERIFY(w.toolButton(button)->toolTip().startsWith(hintText(button, language)));
+            }
+            QCOMPARE(w.windowTitle(), language == 1
+                                          ? QStringLiteral("Wimbo Tangram - Spiel mine.pzs")
+                                          : QStringLiteral("Wimbo Tangram - Game mine.pzs"));
+            QVERIFY(dialogs.log.endsWith("preview"));
+        }
+        // The German and English hints really differ for every button.
+        for (int id = 0; id < kToolButtonCount; ++id) {
+            const auto button = static_cast<ToolButtonId>(id);
+            QVERIFY(hintText(button, 0) != hintText(button, 1));
+        }
     }
 
     void firstActivationShowsSplashThenLanguage() {
