@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/cellgrid.h"
 
+#include <bit>
 #include <cstring>
 
 namespace tangram {
@@ -16,29 +17,52 @@ template <typename Op> void applyStamp(TCellGrid& grid, int column, int row, int
     }
 }
 
-// Whether any of `length` bytes is non-zero, reading whole words where it can: most board cells
-// under a stamp are empty, and this makes the empty ones cheap.
-bool anyFilled(const std::uint8_t* cells, int length) {
-    if (length >= 8) {
-        std::uint64_t a = 0;
-        std::uint64_t b = 0;
-        std::memcpy(&a, cells, 8);
-        std::memcpy(&b, cells + length - 8, 8);
-        if (length <= 16) {
-            return (a | b) != 0;
+// One bit (the top bit of the byte) for every non-zero byte of `word`.
+std::uint64_t filledBytes(std::uint64_t word) {
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    return (((word & low7) + low7) | word) & ~low7;
+}
+
+// Tests stamp column `i` (board cells `cells`, stamp rows first..first+length-1) cell by cell,
+// but only where the board holds something: most cells under a dropped piece are empty, and the
+// occupied ones are found a word at a time.
+bool columnFits(const TCellStamp& stamp, int i, int first, const std::uint8_t* cells, int length) {
+    auto check = [&](int k) {
+        const std::uint8_t s = stamp.code(i, first + k);
+        return s == 0 || IsCompatible(cells[k], s);
+    };
+    if (length < 8) {
+        for (int k = 0; k < length; ++k) {
+            if (cells[k] != 0 && !check(k)) {
+                return false;
+            }
         }
-    } else if (length >= 4) {
-        std::uint32_t a = 0;
-        std::uint32_t b = 0;
-        std::memcpy(&a, cells, 4);
-        std::memcpy(&b, cells + length - 4, 4);
-        return (a | b) != 0;
+        return true;
     }
-    std::uint8_t any = 0;
-    for (int k = 0; k < length; ++k) {
-        any |= cells[k];
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;
+    std::memcpy(&head, cells, 8);
+    std::memcpy(&tail, cells + length - 8, 8);
+    std::uint64_t headBits = filledBytes(head);
+    // The tail word overlaps the head word by 16 - length bytes; those were seen already.
+    const int overlap = 16 - length;
+    std::uint64_t tailBits =
+        overlap >= 8 ? 0 : filledBytes(tail) & (~std::uint64_t{0} << (8 * overlap));
+    while (headBits != 0) {
+        const int k = std::countr_zero(headBits) / 8;
+        if (!check(k)) {
+            return false;
+        }
+        headBits &= headBits - 1;
     }
-    return any != 0;
+    while (tailBits != 0) {
+        const int k = length - 8 + std::countr_zero(tailBits) / 8;
+        if (!check(k)) {
+            return false;
+        }
+        tailBits &= tailBits - 1;
+    }
+    return true;
 }
 
 bool stampFitsFast(const TCellGrid& board, int column, int row, int n) {
@@ -54,16 +78,8 @@ bool stampFitsFast(const TCellGrid& board, int column, int row, int n) {
             continue;
         }
         const std::uint8_t* cells = &board.cells[(column + i) * kRows + row + first];
-        const int length = last - first + 1;
-        if (!anyFilled(cells, length)) {
-            continue;
-        }
-        for (int k = 0; k < length; ++k) {
-            const std::uint8_t g = cells[k];
-            const std::uint8_t s = stamp.code(i, first + k);
-            if (g != 0 && s != 0 && !IsCompatible(g, s)) {
-                return false;
-            }
+        if (!columnFits(stamp, i, first, cells, last - first + 1)) {
+            return false;
         }
     }
     return true;

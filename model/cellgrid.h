@@ -55,8 +55,14 @@ const TCellStamp& CellStamp(int n);
 const StampColumnRuns& ColumnRuns(int n);
 // The 300 compatible pairs in ascending order, exactly as the game defines them (not symmetric).
 const std::array<CodePair, kPairCount>& CompatiblePairs();
+// One bit per (grid code, stamp code) pair of the table, at index grid * 256 + stamp.
+extern const std::array<std::uint64_t, 1024> kCompatibleBits;
+
 // Constant-time membership of (grid code, stamp code) in the pair table.
-bool IsCompatible(std::uint8_t gridCode, std::uint8_t stampCode);
+inline bool IsCompatible(std::uint8_t gridCode, std::uint8_t stampCode) {
+    const unsigned index = gridCode * 256u + stampCode;
+    return (kCompatibleBits[index / 64] >> (index % 64)) & 1u;
+}
 // The literal membership search through the 300 pairs; kept as the reference for tests and
 // benchmarks.
 bool IsCompatibleLinear(std::uint8_t gridCode, std::uint8_t stampCode);

@@ -344,13 +344,10 @@ const std::array<CodePair, kPairCount>& CompatiblePairs() {
     return kPairs;
 }
 
+const std::array<std::uint64_t, 1024> kCompatibleBits = kPairBits;
+
 const StampColumnRuns& ColumnRuns(int n) {
     return kColumnRuns[n];
-}
-
-bool IsCompatible(std::uint8_t gridCode, std::uint8_t stampCode) {
-    const unsigned index = gridCode * 256u + stampCode;
-    return (kPairBits[index / 64] >> (index % 64)) & 1u;
 }
 
 bool IsCompatibleLinear(std::uint8_t gridCode, std::uint8_t stampCode) {
