@@ -7,17 +7,10 @@
 set -euo pipefail
 build=$(readlink -f "$1")
 runs=${2:-7}
-work=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"; }
-trap cleanup EXIT
+# shellcheck source=tests/e2e/xsession.sh
+. "$(dirname "$(readlink -f "$0")")/../tests/e2e/xsession.sh"
 
-display=":$((190 + RANDOM % 50))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
+start_x_session
 
 # A returning player: language chosen, so only the main window and its splash open.
 export XDG_CONFIG_HOME="$work/config"

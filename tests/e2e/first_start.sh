@@ -8,24 +8,14 @@ set -euo pipefail
 build=$1
 shots=$2
 mkdir -p "$shots"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tests/e2e/xsession.sh
+. "$(dirname "$(readlink -f "$0")")/xsession.sh"
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 game="$work/prefix/bin/wimbo-tangram"
 [ -L "$game" ] || { echo "no link in bin"; exit 1; }
 
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
+start_x_session
 
 export XDG_CONFIG_HOME="$work/config"
 export HOME="$work/home"

@@ -12,13 +12,8 @@ set -euo pipefail
 build=$1
 shots=$2
 mkdir -p "$shots"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tests/e2e/xsession.sh
+. "$(dirname "$(readlink -f "$0")")/xsession.sh"
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 game="$work/prefix/bin/wimbo-tangram"
@@ -44,16 +39,7 @@ mkdir -p "$XDG_CONFIG_HOME/WimboGames" "$HOME"
 printf '%s\n' '[V2]' 'common\tongue=0' 'common\sound=0' 'common\group=0' 'common\level=1' \
     'common\pleft=900' 'common\ptop=60' >"$XDG_CONFIG_HOME/WimboGames/WimboTangram.conf"
 
-# A free display number, chosen by the X server itself, so that other tests may run beside this.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-DISPLAY=":$(head -1 "$work/display")"
-export DISPLAY
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
+start_x_session
 
 "$game" >"$work/game.log" 2>&1 & game_pid=$!
 pids+=("$game_pid")
