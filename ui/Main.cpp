@@ -59,6 +59,7 @@ void TMainform::formCreate(const QString& programDir) {
     }
     m_state.language = m_settings.read(SettingKeys::tongue);
     toolButton(ToolButtonId::Sound)->setChecked(m_settings.read(SettingKeys::sound));
+    m_sounds.setEnabled(soundOn()); // the toggle may not have changed, so set it outright
     m_state.level = m_settings.read(SettingKeys::level);
     m_state.category = std::clamp(m_settings.read(SettingKeys::group), 0, kCategoryCount - 1);
     toolButton(static_cast<ToolButtonId>(static_cast<int>(ToolButtonId::Humans) + m_state.category))

@@ -53,6 +53,7 @@ public:
     QFileDialog* saveDialog();
     QFileDialog* openDialog();
     bool soundOn() const;
+    const SoundEffects& sounds() const { return m_sounds; }
 
     // --- commands ---
     void NewgameBtnClick();

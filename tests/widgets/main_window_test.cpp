@@ -166,6 +166,15 @@ private slots:
         QTEST(w.state().language, "language");
     }
 
+    void soundFollowsTheToggleFromTheStart() {
+        m_settings->WriteBoolSetting("common", "sound", false);
+        TMainform w(*m_settings, programDir());
+        QVERIFY(!w.soundOn());
+        QVERIFY(!w.sounds().isEnabled());
+        w.toolButton(ToolButtonId::Sound)->click();
+        QVERIFY(w.sounds().isEnabled());
+    }
+
     void missingLibraryGivesTheExactMessage() {
         QFile::remove(programDir() + "kelm.dat");
         {
