@@ -45,7 +45,7 @@ TEST(ShippedLibrary, HoldsEnoughFiguresInEveryCategoryInOrder) {
         EXPECT_EQ(library.categories[c].category, c);
         EXPECT_GE(library.inCategory(c).size(), 12u) << "category " << c;
     }
-    EXPECT_EQ(library.inCategory(7).size(), 36u); // A..Z, 0..9
+    EXPECT_GE(library.inCategory(7).size(), 36u); // A..Z, 0..9, then signs
     // The file lists categories in order, so records of one category are consecutive.
     const std::string bytes = libraryBytes(library);
     ASSERT_EQ(bytes.size(), 22 * library.figures.size());
@@ -75,7 +75,7 @@ TEST(ShippedLibrary, LettersAndNamesAreInBothLanguages) {
         EXPECT_FALSE(f.source.german.empty());
     }
     const auto letters = library.inCategory(7);
-    ASSERT_EQ(letters.size(), 36u);
+    ASSERT_GE(letters.size(), 36u);
     for (int i = 0; i < 26; ++i)
         EXPECT_EQ(letters[i]->source.english, std::string(1, static_cast<char>('A' + i)));
     for (int i = 0; i < 10; ++i)
