@@ -2,36 +2,15 @@
 // The toolbar's hint texts in both languages and the window caption.
 #pragma once
 
+#include "ui/glyphs.h"
+
 #include <QString>
 
 namespace tangram {
 
-// Buttons of the toolbar, left to right.
-enum class ToolButtonId {
-    Newgame,
-    Load,
-    Save,
-    Stat,
-    Exit,
-    Humans,
-    Anim,
-    Tool,
-    Build,
-    Fig,
-    Twin,
-    Konv,
-    ABC,
-    Select,
-    Up,
-    Down,
-    Tip,
-    Sound,
-    Tongue,
-    Rules,
-    Info,
-    Web,
-};
-inline constexpr int kToolButtonCount = 22;
+// Buttons of the toolbar, left to right: each button is named by its glyph.
+using ToolButtonId = ToolGlyph;
+inline constexpr int kToolButtonCount = kToolGlyphCount;
 
 // The hint of a button in the given language (German exactly when 1).
 QString hintText(ToolButtonId button, int language);

@@ -16,7 +16,6 @@ struct ButtonSpec {
     const char* name;
     int left;
     int width;
-    ToolGlyph glyph;
     // Either a platform's standard key, or a fixed combination when that is UnknownKey.
     QKeySequence::StandardKey standard;
     QKeyCombination combination;
@@ -25,50 +24,33 @@ struct ButtonSpec {
 // Built on demand: standard keys can be looked up only once the application exists.
 QKeySequence keyOf(const ButtonSpec& entry) {
     return entry.standard != QKeySequence::UnknownKey ? QKeySequence(entry.standard)
-                                                     : QKeySequence(entry.combination);
+                                                      : QKeySequence(entry.combination);
 }
 
 // Left edges and widths as designed; every command also has a key a desktop player expects.
 const ButtonSpec kButtons[] = {
-    {ToolButtonId::Newgame, "NewgameBtn", 4, 25, ToolGlyph::Newgame, QKeySequence::New, {}},
-    {ToolButtonId::Load, "LoadBtn", 32, 25, ToolGlyph::Load, QKeySequence::Open, {}},
-    {ToolButtonId::Save, "SaveBtn", 60, 25, ToolGlyph::Save, QKeySequence::Save, {}},
-    {ToolButtonId::Stat, "StatBtn", 88, 25, ToolGlyph::Stat, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_T},
-    {ToolButtonId::Exit, "ExitBtn", 116, 25, ToolGlyph::Exit, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_Q},
-    {ToolButtonId::Humans, "HumansBtn", 148, 25, ToolGlyph::Humans, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_1},
-    {ToolButtonId::Anim, "AnimBtn", 172, 25, ToolGlyph::Animals, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_2},
-    {ToolButtonId::Tool, "ToolBtn", 196, 25, ToolGlyph::Tools, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_3},
-    {ToolButtonId::Build, "BuildBtn", 220, 25, ToolGlyph::Buildings, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_4},
-    {ToolButtonId::Fig, "FigBtn", 244, 25, ToolGlyph::Figures, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_5},
-    {ToolButtonId::Twin, "TwinBtn", 268, 25, ToolGlyph::Twins, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_6},
-    {ToolButtonId::Konv, "KonvBtn", 292, 25, ToolGlyph::Convex, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_7},
-    {ToolButtonId::ABC, "ABCBtn", 316, 25, ToolGlyph::Letters, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_8},
-    {ToolButtonId::Select, "SelectBtn", 348, 25, ToolGlyph::Select, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_F},
-    {ToolButtonId::Up, "UpBtn", 376, 25, ToolGlyph::Up, QKeySequence::UnknownKey, Qt::Key_PageDown},
-    {ToolButtonId::Down, "DownBtn", 400, 25, ToolGlyph::Down, QKeySequence::UnknownKey,
-     Qt::Key_PageUp},
-    {ToolButtonId::Tip, "TipBtn", 428, 25, ToolGlyph::Tip, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_H},
-    {ToolButtonId::Sound, "SoundBtn", 460, 25, ToolGlyph::Sound, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_M},
-    {ToolButtonId::Tongue, "TongueBtn", 488, 25, ToolGlyph::Tongue, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_L},
-    {ToolButtonId::Rules, "RulesBtn", 517, 25, ToolGlyph::Rules, QKeySequence::UnknownKey,
-     Qt::Key_F1},
-    {ToolButtonId::Info, "InfoBtn", 545, 24, ToolGlyph::Info, QKeySequence::UnknownKey,
-     Qt::CTRL | Qt::Key_I},
-    {ToolButtonId::Web, "WebBtn", 573, 30, ToolGlyph::Web, QKeySequence::UnknownKey,
+    {ToolButtonId::Newgame, "NewgameBtn", 4, 25, QKeySequence::New, {}},
+    {ToolButtonId::Load, "LoadBtn", 32, 25, QKeySequence::Open, {}},
+    {ToolButtonId::Save, "SaveBtn", 60, 25, QKeySequence::Save, {}},
+    {ToolButtonId::Stat, "StatBtn", 88, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_T},
+    {ToolButtonId::Exit, "ExitBtn", 116, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_Q},
+    {ToolButtonId::Humans, "HumansBtn", 148, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_1},
+    {ToolButtonId::Animals, "AnimBtn", 172, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_2},
+    {ToolButtonId::Tools, "ToolBtn", 196, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_3},
+    {ToolButtonId::Buildings, "BuildBtn", 220, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_4},
+    {ToolButtonId::Figures, "FigBtn", 244, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_5},
+    {ToolButtonId::Twins, "TwinBtn", 268, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_6},
+    {ToolButtonId::Convex, "KonvBtn", 292, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_7},
+    {ToolButtonId::Letters, "ABCBtn", 316, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_8},
+    {ToolButtonId::Select, "SelectBtn", 348, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_F},
+    {ToolButtonId::Up, "UpBtn", 376, 25, QKeySequence::UnknownKey, Qt::Key_PageDown},
+    {ToolButtonId::Down, "DownBtn", 400, 25, QKeySequence::UnknownKey, Qt::Key_PageUp},
+    {ToolButtonId::Tip, "TipBtn", 428, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_H},
+    {ToolButtonId::Sound, "SoundBtn", 460, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_M},
+    {ToolButtonId::Tongue, "TongueBtn", 488, 25, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_L},
+    {ToolButtonId::Rules, "RulesBtn", 517, 25, QKeySequence::UnknownKey, Qt::Key_F1},
+    {ToolButtonId::Info, "InfoBtn", 545, 24, QKeySequence::UnknownKey, Qt::CTRL | Qt::Key_I},
+    {ToolButtonId::Web, "WebBtn", 573, 30, QKeySequence::UnknownKey,
      Qt::CTRL | Qt::SHIFT | Qt::Key_W},
 };
 
@@ -86,7 +68,7 @@ void TMainform::buildToolbar() {
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setAutoRaise(true);
         button->setGeometry(entry.left, 4, entry.width, 25);
-        button->setIcon(toolGlyph(entry.glyph));
+        button->setIcon(toolGlyph(entry.id));
         button->setIconSize(QSize(21, 21));
         button->setShortcut(keyOf(entry));
         button->setFocusPolicy(Qt::NoFocus);

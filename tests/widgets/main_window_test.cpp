@@ -343,11 +343,11 @@ private slots:
                     .startsWith(QStringLiteral("Ich hol mir einen alten Spielstand.")));
         QCOMPARE(w.toolButton(ToolButtonId::Tongue)->statusTip(),
                  QStringLiteral("I don't speak german."));
-        QCOMPARE(w.toolButton(ToolButtonId::Build)->statusTip(),
+        QCOMPARE(w.toolButton(ToolButtonId::Buildings)->statusTip(),
                  QStringLiteral("Kategorie: Gebäude und Schiffe"));
         w.state().language = 0;
         w.SetHints();
-        QCOMPARE(w.toolButton(ToolButtonId::Konv)->statusTip(),
+        QCOMPARE(w.toolButton(ToolButtonId::Convex)->statusTip(),
                  QStringLiteral("Category: convex Tangrams"));
         QVERIFY(w.toolButton(ToolButtonId::Rules)->toolTip().contains("F1"));
     }
