@@ -90,17 +90,17 @@ bool parseExact(const std::string& text, Exact& value) {
             split = i;
             break;
         }
-    std::string aPart = split == std::string::npos ? "" : body.substr(0, split);
-    std::string bPart = split == std::string::npos ? body : body.substr(split);
-    if (bPart.empty() || bPart == "+")
-        bPart = "1";
-    else if (bPart == "-")
-        bPart = "-1";
+    const std::string aPart = split == std::string::npos ? "" : body.substr(0, split);
+    const std::string bPart = split == std::string::npos ? body : body.substr(split);
     int a = 0;
     int b = 0;
     if (!aPart.empty() && !parseInt(aPart, a))
         return false;
-    if (!parseInt(bPart, b))
+    if (bPart.empty() || bPart == "+")
+        b = 1; // a bare "d" or "+d"
+    else if (bPart == "-")
+        b = -1;
+    else if (!parseInt(bPart, b))
         return false;
     value = {a, b};
     return true;
