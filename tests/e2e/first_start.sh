@@ -11,9 +11,7 @@ mkdir -p "$shots"
 # shellcheck source=tests/e2e/xsession.sh
 . "$(dirname "$(readlink -f "$0")")/xsession.sh"
 
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
-game="$work/prefix/bin/wimbo-tangram"
-[ -L "$game" ] || { echo "no link in bin"; exit 1; }
+install_game "$build"
 
 start_x_session
 

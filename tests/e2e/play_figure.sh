@@ -15,8 +15,7 @@ mkdir -p "$shots"
 # shellcheck source=tests/e2e/xsession.sh
 . "$(dirname "$(readlink -f "$0")")/xsession.sh"
 
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
-game="$work/prefix/bin/wimbo-tangram"
+install_game "$build"
 library="$work/prefix/lib/wimbo-tangram/kelm.dat"
 [ -f "$library" ] || { echo "no pattern library installed"; exit 1; }
 

@@ -2,7 +2,7 @@
 # Shared by the real-window tests and the start-up benchmark: a scratch folder, a private X server
 # on a display number it picks itself, and the openbox window manager; everything started is
 # ended again when the calling script exits. Source it, then call `start_x_session`.
-# Sets: work (the scratch folder), pids (what to end), DISPLAY.
+# Sets: work (the scratch folder), pids (what to end), DISPLAY; install_game sets game.
 
 work=$(mktemp -d)
 pids=()
@@ -23,4 +23,12 @@ start_x_session() {
     openbox >/dev/null 2>&1 &
     pids+=($!)
     sleep 1
+}
+
+# Installs the build into the scratch folder the way a packager would and points `game` at the
+# link in bin/, so the tests also prove the game finds its data through that link.
+install_game() {
+    cmake --install "$1" --prefix "$work/prefix" >/dev/null
+    game="$work/prefix/bin/wimbo-tangram"
+    [ -L "$game" ] || { echo "no link in bin"; exit 1; }
 }
