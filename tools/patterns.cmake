@@ -9,6 +9,7 @@ add_library(tangram_patterns STATIC
     ${CMAKE_CURRENT_LIST_DIR}/patterns/figurechecker.cpp
     ${CMAKE_CURRENT_LIST_DIR}/patterns/silhouette.cpp
     ${CMAKE_CURRENT_LIST_DIR}/patterns/convexshape.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/patterns/difficulty.cpp
     ${CMAKE_CURRENT_LIST_DIR}/patterns/solver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/patterns/library.cpp)
 target_link_libraries(tangram_patterns PUBLIC tangram_model)

@@ -6,6 +6,7 @@ add_executable(patterns_tests
     patterns_checker_test.cpp
     patterns_solver_test.cpp
     patterns_library_test.cpp
+    patterns_difficulty_test.cpp
     patterns_support.h
 )
 target_link_libraries(patterns_tests PRIVATE tangram_patterns GTest::gtest GTest::gtest_main)

@@ -2,11 +2,14 @@
 // The shipped pattern library: every figure valid, enough figures in every category, all 36
 // letters and digits, and all 13 convex tangrams, each in at least two orientations.
 #include "tools/patterns/convexshape.h"
+#include "tools/patterns/difficulty.h"
 #include "tools/patterns/library.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
+#include <numbers>
 
 using namespace tangram;
 using namespace tangram::patterns;
@@ -80,4 +83,23 @@ TEST(ShippedLibrary, LettersAndNamesAreInBothLanguages) {
         EXPECT_EQ(letters[i]->source.english, std::string(1, static_cast<char>('A' + i)));
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(letters[26 + i]->source.english, std::string(1, static_cast<char>('0' + i)));
+}
+
+TEST(ShippedLibrary, DifficultyStaysWithinGeometricBounds) {
+    std::vector<std::string> errors;
+    const Library& library = shipped(errors);
+    ASSERT_TRUE(errors.empty());
+    // No outline around 8 square units can be shorter than a circle's (isoperimetric bound), and
+    // no hull is smaller than the area it holds; shared edges counted wrongly would break these.
+    const double circle = 2 * std::sqrt(std::numbers::pi * 8);
+    for (const CompiledFigure& f : library.figures) {
+        const Difficulty d = difficultyOf(f.source);
+        if (!d.exact)
+            continue;
+        EXPECT_GE(d.outline, circle) << f.source.label();
+        EXPECT_GE(d.hullArea, 8 - 1e-9) << f.source.label();
+        if (f.source.category == 6) {
+            EXPECT_NEAR(d.hullArea, 8, 1e-9) << f.source.label();
+        }
+    }
 }

@@ -8,11 +8,13 @@
 //   patc solve <category> <number> [--all] <files...>
 //                                                  solve the figure's silhouette from its cells
 //   patc shapes <files...>                         the convex tangrams' hull signatures
+//   patc rank <category> <files...>                difficulty of each figure, easiest first
 //
 // Category files are given in category order; figures are numbered from 1 within a category.
 // Every problem is printed as "file:line: figure: piece: reason"; the exit status is 1 if any.
 #include "tools/patterns/contactsheet.h"
 #include "tools/patterns/convexshape.h"
+#include "tools/patterns/difficulty.h"
 #include "tools/patterns/library.h"
 #include "tools/patterns/silhouette.h"
 #include "tools/patterns/solver.h"
@@ -38,6 +40,7 @@ int usage() {
                  "       patc check <files...>\n"
                  "       patc sheet <category> -o <png> <files...>\n"
                  "       patc cells <category> <number> <files...>\n"
+                 "       patc rank <category> <files...>\n"
                  "       patc solve <category> <number> [--all] <files...>\n"
                  "       patc shapes <files...>\n";
     return 2;
@@ -169,6 +172,34 @@ int solve(std::vector<std::string> args) {
     return solver.solutions().empty() ? 1 : 0;
 }
 
+// The figures of one category from easiest to hardest by their outline, with their place in
+// the file, so an author can see where the file's order and the measure disagree.
+int rank(std::vector<std::string> args) {
+    if (args.size() < 2)
+        return usage();
+    int category = -1;
+    if (!toInt(args[0], category))
+        return usage();
+    bool ok = false;
+    const Library library = load({args.begin() + 1, args.end()}, ok);
+    std::vector<std::pair<Difficulty, const CompiledFigure*>> ranked;
+    for (const CompiledFigure* f : library.inCategory(category))
+        ranked.emplace_back(difficultyOf(f->source), f);
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& x, const auto& y) { return x.first.score < y.first.score; });
+    std::printf("rank  file   score   hull  outline  figure\n");
+    int position = 0;
+    for (const auto& [d, f] : ranked) {
+        if (d.exact)
+            std::printf("%4d  %4d  %6.3f  %5.2f  %7.2f  %s\n", ++position, f->source.number,
+                        d.score, d.hullArea, d.outline, f->source.english.c_str());
+        else
+            std::printf("%4d  %4d       -      -        -  %s\n", ++position, f->source.number,
+                        f->source.english.c_str());
+    }
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -199,6 +230,8 @@ int main(int argc, char** argv) {
         std::cout << f->source.label() << "\n" << cellCodeText(silhouetteOf(f->record));
         return 0;
     }
+    if (command == "rank")
+        return rank(args);
     if (command == "shapes") {
         bool ok = false;
         const Library library = load(args, ok);
