@@ -155,6 +155,22 @@ TEST(FigureLibrary, CatchesTwoFiguresWithOneSilhouette) {
     EXPECT_TRUE(errors.empty());
 }
 
+TEST(FigureLibrary, CatchesOneSilhouetteInTwoCategoriesExceptTwinsAndConvex) {
+    const auto build = [](int first, int second) {
+        std::vector<std::string> errors;
+        buildLibrary({{"a.tangrams", squareSource(first)}, {"b.tangrams", squareSource(second)}},
+                     errors);
+        return errors;
+    };
+    const std::vector<std::string> errors = build(0, 4);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(mentions(errors, "b.tangrams:2: figures 1 \"Square\": has the same silhouette as "
+                                 "humans 1 \"Square\" in another category"));
+    EXPECT_TRUE(build(4, 5).empty());
+    EXPECT_TRUE(build(4, 6).empty());
+    EXPECT_TRUE(build(5, 6).empty());
+}
+
 TEST(FigureLibrary, ConvexCategoryHoldsOnlyConvexFigures) {
     std::vector<std::string> errors;
     std::string text = squareSource(6);

@@ -15,6 +15,7 @@ namespace tangram::patterns {
 
 namespace {
 
+constexpr int kTwinCategory = 5;
 constexpr int kConvexCategory = 6;
 
 std::string where(const SourceFigure& figure) {
@@ -61,6 +62,22 @@ void checkCategory(const Library& library, int category, std::vector<std::string
     }
 }
 
+// A player who works through several categories should not meet the same puzzle under another
+// name. Twin tangrams pair familiar figures with a variant on purpose, and the convex tangrams
+// list every convex shape, so both may repeat a silhouette found elsewhere.
+void checkAcrossCategories(const Library& library, std::vector<std::string>& errors) {
+    std::map<std::vector<std::array<int, 3>>, const CompiledFigure*> seen;
+    for (const CompiledFigure& f : library.figures) {
+        const int category = f.source.category;
+        if (!f.valid || category == kTwinCategory || category == kConvexCategory)
+            continue;
+        const auto [it, inserted] = seen.emplace(normalizedCells(silhouetteOf(f.record)), &f);
+        if (!inserted && it->second->source.category != category)
+            errors.push_back(where(f.source) + "has the same silhouette as " +
+                             it->second->source.label() + " in another category");
+    }
+}
+
 } // namespace
 
 std::vector<const CompiledFigure*> Library::inCategory(int category) const {
@@ -93,6 +110,7 @@ Library buildLibrary(const std::vector<std::pair<std::string, std::string>>& sou
     }
     for (int category = 0; category < 8; ++category)
         checkCategory(library, category, errors);
+    checkAcrossCategories(library, errors);
     return library;
 }
 
