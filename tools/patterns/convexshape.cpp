@@ -18,8 +18,10 @@ int crossSign(const ExactPoint& o, const ExactPoint& a, const ExactPoint& b) {
     return twiceCross(a - o, b - o).sign();
 }
 
+} // namespace
+
 // Monotone chain; collinear points are dropped, so every hull vertex is a real corner.
-std::vector<ExactPoint> hull(std::vector<ExactPoint> points) {
+std::vector<ExactPoint> convexHull(std::vector<ExactPoint> points) {
     std::sort(points.begin(), points.end(), lessPoint);
     points.erase(std::unique(points.begin(), points.end()), points.end());
     if (points.size() < 3)
@@ -39,6 +41,15 @@ std::vector<ExactPoint> hull(std::vector<ExactPoint> points) {
     h.resize(k - 1);
     return h;
 }
+
+Surd fourTimesArea(const std::vector<ExactPoint>& polygon) {
+    Surd sum{};
+    for (std::size_t i = 0; i < polygon.size(); ++i)
+        sum = sum + twiceCross(polygon[i], polygon[(i + 1) % polygon.size()]);
+    return sum;
+}
+
+namespace {
 
 // Direction 0..7 of an edge in 45-degree steps, or -1 when it is not one of those.
 int direction(const ExactPoint& e) {
@@ -101,12 +112,10 @@ ConvexShape convexShapeOf(const SourceFigure& figure) {
         points.insert(points.end(), piece.vertices.begin(), piece.vertices.end());
     }
     result.exact = true;
-    const std::vector<ExactPoint> h = hull(points);
-    Surd twiceDoubleArea{};
-    for (std::size_t i = 0; i < h.size(); ++i)
-        twiceDoubleArea = twiceDoubleArea + twiceCross(h[i], h[(i + 1) % h.size()]);
-    // The pieces cover 8 square units; the sum above is four times the hull's area.
-    if (!(twiceDoubleArea == Surd{32, 0} || twiceDoubleArea == Surd{-32, 0}))
+    const std::vector<ExactPoint> h = convexHull(points);
+    // The pieces cover 8 square units.
+    const Surd area = fourTimesArea(h);
+    if (!(area == Surd{32, 0} || area == Surd{-32, 0}))
         return result;
     result.convex = true;
     result.corners = static_cast<int>(h.size());

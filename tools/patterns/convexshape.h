@@ -9,6 +9,7 @@
 #include "tools/patterns/sourcefigure.h"
 
 #include <string>
+#include <vector>
 
 namespace tangram::patterns {
 
@@ -20,5 +21,11 @@ struct ConvexShape {
 };
 
 ConvexShape convexShapeOf(const SourceFigure& figure);
+
+// The corners of the convex hull of `points`, in order round the hull; points on a side are not
+// corners and are left out.
+std::vector<ExactPoint> convexHull(std::vector<ExactPoint> points);
+// Four times the area of a simple polygon, signed by the direction it runs round, exactly.
+Surd fourTimesArea(const std::vector<ExactPoint>& polygon);
 
 } // namespace tangram::patterns

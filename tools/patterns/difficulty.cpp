@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/patterns/difficulty.h"
 
+#include "tools/patterns/convexshape.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -45,34 +47,6 @@ std::vector<Point> ring(const std::vector<ExactPoint>& vertices) {
     return points;
 }
 
-double hullArea(std::vector<Point> points) {
-    std::sort(points.begin(), points.end(), [](Point p, Point q) {
-        return p.x < q.x - kEpsilon || (std::abs(p.x - q.x) <= kEpsilon && p.y < q.y);
-    });
-    if (points.size() < 3)
-        return 0;
-    std::vector<Point> h(2 * points.size());
-    std::size_t k = 0;
-    for (const Point& p : points) {
-        while (k >= 2 && cross(h[k - 2], h[k - 1], p) <= kEpsilon)
-            --k;
-        h[k++] = p;
-    }
-    for (std::size_t i = points.size() - 1, t = k + 1; i-- > 0;) {
-        while (k >= t && cross(h[k - 2], h[k - 1], points[i]) <= kEpsilon)
-            --k;
-        h[k++] = points[i];
-    }
-    h.resize(k - 1);
-    double twice = 0;
-    for (std::size_t i = 0; i < h.size(); ++i) {
-        const Point& p = h[i];
-        const Point& q = h[(i + 1) % h.size()];
-        twice += p.x * q.y - q.x * p.y;
-    }
-    return std::abs(twice) / 2;
-}
-
 using Edge = std::pair<Point, Point>;
 
 // Length along which two edges of different pieces lie on one another. Pieces never overlap,
@@ -96,13 +70,13 @@ double sharedLength(const Edge& e, const Edge& f) {
 
 Difficulty difficultyOf(const SourceFigure& figure) {
     Difficulty d;
-    std::vector<Point> corners;
+    std::vector<ExactPoint> corners;
     std::vector<std::vector<Edge>> edges;
     for (const SourcePiece& piece : figure.pieces) {
         if (piece.raw || piece.vertices.size() < 3)
             return d;
+        corners.insert(corners.end(), piece.vertices.begin(), piece.vertices.end());
         const std::vector<Point> r = ring(piece.vertices);
-        corners.insert(corners.end(), r.begin(), r.end());
         edges.emplace_back();
         for (std::size_t i = 0; i < r.size(); ++i)
             edges.back().push_back({r[i], r[(i + 1) % r.size()]});
@@ -117,7 +91,9 @@ Difficulty difficultyOf(const SourceFigure& figure) {
                 for (const Edge& f : edges[q])
                     outline -= 2 * sharedLength(e, f);
     d.exact = true;
-    d.hullArea = hullArea(corners);
+    const Surd area = fourTimesArea(convexHull(corners));
+    d.hullArea =
+        std::abs(static_cast<double>(area.p) + static_cast<double>(area.q) * std::sqrt(2.0)) / 4;
     d.outline = outline;
     d.score = (d.hullArea / 8) * (outline / (8 * std::sqrt(2.0)));
     return d;
