@@ -185,8 +185,10 @@ int rank(std::vector<std::string> args) {
     std::vector<std::pair<Difficulty, const CompiledFigure*>> ranked;
     for (const CompiledFigure* f : library.inCategory(category))
         ranked.emplace_back(difficultyOf(f->source), f);
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& x, const auto& y) { return x.first.score < y.first.score; });
+    // Equal outlines often give scores that differ only by rounding; those keep the file's order.
+    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& x, const auto& y) {
+        return x.first.score < y.first.score - 1e-9;
+    });
     std::printf("rank  file   score   hull  outline  figure\n");
     int position = 0;
     for (const auto& [d, f] : ranked) {
