@@ -21,6 +21,19 @@ Difficulty difficultyOfSource(const std::string& pieces) {
     return library.figures.empty() ? Difficulty{} : difficultyOf(library.figures.front().source);
 }
 
+// A 4 x 2 rectangle of all seven pieces, with the square given by `square` (in the rectangle, the
+// square fills the bottom-right unit).
+std::string rectangleWith(const std::string& square) {
+    return "  large  2,0 2,2 0,0\n"
+           "  large  0,2 0,0 2,2\n"
+           "  medium 2,0 4,0 3,1\n"
+           "  para   3,2 3,1 2,0 2,1\n"
+           "  small  2,2 2,1 3,2\n"
+           "  small  4,1 3,1 4,0\n"
+           "  square " +
+           square + "\n";
+}
+
 TEST(Difficulty, MeasuresHullAndOutlineOfSimpleShapes) {
     const Difficulty square = difficultyOfSource(test::kSquarePieces);
     ASSERT_TRUE(square.exact);
@@ -28,28 +41,16 @@ TEST(Difficulty, MeasuresHullAndOutlineOfSimpleShapes) {
     EXPECT_NEAR(square.outline, 8 * std::numbers::sqrt2, 1e-9);
     EXPECT_NEAR(square.score, 1, 1e-9);
 
-    const Difficulty rectangle = difficultyOfSource("  large  2,0 2,2 0,0\n"
-                                                    "  large  0,2 0,0 2,2\n"
-                                                    "  medium 2,0 4,0 3,1\n"
-                                                    "  para   3,2 3,1 2,0 2,1\n"
-                                                    "  small  2,2 2,1 3,2\n"
-                                                    "  small  4,1 3,1 4,0\n"
-                                                    "  square 4,1 4,2 3,2 3,1\n");
+    const Difficulty rectangle = difficultyOfSource(rectangleWith("4,1 4,2 3,2 3,1"));
     EXPECT_NEAR(rectangle.hullArea, 8, 1e-9);
     EXPECT_NEAR(rectangle.outline, 12, 1e-9);
     EXPECT_GT(rectangle.score, square.score);
 }
 
 TEST(Difficulty, APieceSetApartMakesTheFigureHarder) {
-    // The rectangle with its corner square moved to touch the rest only at a corner: the hull
-    // grows and the square's four sides all become outline.
-    const Difficulty notched = difficultyOfSource("  large  2,0 2,2 0,0\n"
-                                                  "  large  0,2 0,0 2,2\n"
-                                                  "  medium 2,0 4,0 3,1\n"
-                                                  "  para   3,2 3,1 2,0 2,1\n"
-                                                  "  small  2,2 2,1 3,2\n"
-                                                  "  small  4,1 3,1 4,0\n"
-                                                  "  square 4,1 5,1 5,0 4,0\n");
+    // The rectangle with its square moved out beside the top-right corner, joined along one side:
+    // the hull grows, and the notch left behind and the square's three free sides add outline.
+    const Difficulty notched = difficultyOfSource(rectangleWith("4,1 5,1 5,0 4,0"));
     ASSERT_TRUE(notched.exact);
     EXPECT_NEAR(notched.outline, 12 - 2 + 4, 1e-9);
     EXPECT_GT(notched.hullArea, 8.5);
