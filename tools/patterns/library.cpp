@@ -41,38 +41,41 @@ void compileFigure(CompiledFigure& figure, std::vector<std::string>& errors) {
     figure.valid = problems.empty();
 }
 
-void checkCategory(const Library& library, int category, std::vector<std::string>& errors) {
-    std::map<std::vector<std::array<int, 3>>, const CompiledFigure*> seen;
-    for (const CompiledFigure* f : library.inCategory(category)) {
+void checkConvexCategory(const Library& library, std::vector<std::string>& errors) {
+    for (const CompiledFigure* f : library.inCategory(kConvexCategory)) {
         if (!f->valid)
             continue;
-        const auto cells = normalizedCells(silhouetteOf(f->record));
-        const auto [it, inserted] = seen.emplace(cells, f);
-        if (!inserted)
-            errors.push_back(where(f->source) + "has the same silhouette as " +
-                             it->second->source.label());
-        if (category == kConvexCategory) {
-            const ConvexShape shape = convexShapeOf(f->source);
-            if (!shape.exact)
-                errors.push_back(where(f->source) +
-                                 "convex tangrams must be written in exact geometry");
-            else if (!shape.convex)
-                errors.push_back(where(f->source) + "is not convex");
-        }
+        const ConvexShape shape = convexShapeOf(f->source);
+        if (!shape.exact)
+            errors.push_back(where(f->source) +
+                             "convex tangrams must be written in exact geometry");
+        else if (!shape.convex)
+            errors.push_back(where(f->source) + "is not convex");
     }
 }
 
-// A player who works through several categories should not meet the same puzzle under another
-// name. Twin tangrams pair familiar figures with a variant on purpose, and the convex tangrams
-// list every convex shape, so both may repeat a silhouette found elsewhere.
-void checkAcrossCategories(const Library& library, std::vector<std::string>& errors) {
-    std::map<std::vector<std::array<int, 3>>, const CompiledFigure*> seen;
+// No silhouette twice in a category. Nor in two categories: a player who works through several
+// should not meet the same puzzle under another name. Twin tangrams pair familiar figures with a
+// variant on purpose, and the convex tangrams list every convex shape, so both may repeat a
+// silhouette found elsewhere.
+void checkRepeats(const Library& library, std::vector<std::string>& errors) {
+    using Cells = std::vector<std::array<int, 3>>;
+    std::map<std::pair<int, Cells>, const CompiledFigure*> inCategory;
+    std::map<Cells, const CompiledFigure*> across;
     for (const CompiledFigure& f : library.figures) {
-        const int category = f.source.category;
-        if (!f.valid || category == kTwinCategory || category == kConvexCategory)
+        if (!f.valid)
             continue;
-        const auto [it, inserted] = seen.emplace(normalizedCells(silhouetteOf(f.record)), &f);
-        if (!inserted && it->second->source.category != category)
+        const int category = f.source.category;
+        Cells cells = normalizedCells(silhouetteOf(f.record));
+        if (const auto [it, inserted] = inCategory.emplace(std::pair(category, cells), &f);
+            !inserted) {
+            errors.push_back(where(f.source) + "has the same silhouette as " +
+                             it->second->source.label());
+            continue;
+        }
+        if (category == kTwinCategory || category == kConvexCategory)
+            continue;
+        if (const auto [it, inserted] = across.emplace(std::move(cells), &f); !inserted)
             errors.push_back(where(f.source) + "has the same silhouette as " +
                              it->second->source.label() + " in another category");
     }
@@ -108,9 +111,8 @@ Library buildLibrary(const std::vector<std::pair<std::string, std::string>>& sou
         }
         library.categories.push_back(std::move(category));
     }
-    for (int category = 0; category < 8; ++category)
-        checkCategory(library, category, errors);
-    checkAcrossCategories(library, errors);
+    checkRepeats(library, errors);
+    checkConvexCategory(library, errors);
     return library;
 }
 
