@@ -21,42 +21,33 @@ using namespace tangram;
 
 namespace {
 
-class BenchView : public PuzzleView {
+class QuietEvents : public PuzzleEvents {
 public:
-    BoardWidget* board = nullptr;
-    void DrawPieceOutline(int piece, Colour colour, bool xorMode) override {
-        board->DrawPieceOutline(piece, colour, xorMode);
-    }
-    void DrawPieceFilled(int piece, Colour fill, Colour pen) override {
-        board->DrawPieceFilled(piece, fill, pen);
-    }
-    void DrawPlacedPieces(Colour fill, Colour pen) override { board->DrawPlacedPieces(fill, pen); }
-    void PlaySoundEffect(int) override {}
+    void PlaySoundEffect(SoundEffect) override {}
     void ShowWonPage() override {}
-    void RefreshPreview() override {}
+    void StatusChanged() override {}
     void SetHelpEnabled(bool) override {}
-    void SetBoardCursor(BoardCursor cursor) override { board->setBoardCursor(cursor); }
 };
 
 // The puzzle and its board laid out for a 1920 x 1080 client area, pieces spread out in the
 // middle of the board.
 struct FullHdBoard {
-    BenchView view;
-    Puzzle puzzle{view};
-    BoardWidget board{puzzle};
+    QuietEvents events;
+    BoardWidget board;
+    Puzzle puzzle{board, events};
 
     FullHdBoard() {
-        view.board = &board;
+        board.setPuzzle(&puzzle);
         const BoardLayout layout = computeBoardLayout(1920, 1080, kToolPanelHeight);
         board.resize(layout.box.size());
         puzzle.SetCellSize(layout.cellSize, layout.cellSize);
-        puzzle.arrangeForTest({{{25, 30, 0},
-                                {40, 30, 0},
-                                {60, 32, 0},
-                                {85, 35, 0},
-                                {30, 70, 0},
-                                {50, 65, 0},
-                                {75, 65, 0}}});
+        puzzle.LayPieces({{{25, 30, 0},
+                           {40, 30, 0},
+                           {60, 32, 0},
+                           {85, 35, 0},
+                           {30, 70, 0},
+                           {50, 65, 0},
+                           {75, 65, 0}}});
         board.boxPaint();
     }
 
@@ -64,7 +55,7 @@ struct FullHdBoard {
 
     // Lifts the large triangle (piece 4) with a press in its move zone or its turn zone and
     // returns the pixel pressed.
-    QPoint lift(int zone) {
+    QPoint lift(HitZone zone) {
         const TPlacement p = puzzle.placement(4);
         for (int dy = -15 * cell(); dy <= 15 * cell(); dy += 2) {
             for (int dx = -15 * cell(); dx <= 15 * cell(); dx += 2) {
@@ -88,7 +79,7 @@ struct FullHdBoard {
 
 void BM_DragStepMove(benchmark::State& state) {
     FullHdBoard b;
-    const QPoint grip = b.lift(1);
+    const QPoint grip = b.lift(HitZone::Move);
     const QPoint across = grip + QPoint(b.cell(), 0); // the next cell to the right
     bool right = false;
     for (auto _ : state) {
@@ -103,7 +94,7 @@ BENCHMARK(BM_DragStepMove);
 
 void BM_DragStepTurn(benchmark::State& state) {
     FullHdBoard b;
-    const QPoint grip = b.lift(2);
+    const QPoint grip = b.lift(HitZone::Turn);
     const TPlacement p = b.puzzle.placement(4);
     const QPoint centre(p.column * b.cell(), p.row * b.cell());
     // The pointer swings a quarter of a turn step either way around the reference point.
@@ -126,7 +117,7 @@ void BM_DragStepShown(benchmark::State& state) {
     FullHdBoard b;
     b.board.show();
     QCoreApplication::processEvents();
-    const QPoint grip = b.lift(1);
+    const QPoint grip = b.lift(HitZone::Move);
     const QPoint across = grip + QPoint(b.cell(), 0);
     QCoreApplication::processEvents();
     bool right = false;

@@ -3,6 +3,7 @@
 // and saving and loading a progress file that holds all eight categories.
 #include "data/patternlibrary.h"
 #include "data/progressfile.h"
+#include "model/libraryrecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,14 +36,14 @@ private:
         QByteArray library;
         for (int i = 0; i < 8000; ++i) {
             library.append(static_cast<char>(i % kCategoryCount));
-            for (int b = 0; b < kPatternRecordSize - 1; ++b)
+            for (int b = 0; b < kLibraryRecordSize - 1; ++b)
                 library.append(static_cast<char>((i + b) % 81));
         }
         writeFile(m_dir.filePath("kelm.dat"), library);
 
         QByteArray single;
         for (int i = 0; i < 1000; ++i)
-            single += QByteArray(1, '\3') + QByteArray(kPatternRecordSize - 1, '\x28');
+            single += QByteArray(1, '\3') + QByteArray(kLibraryRecordSize - 1, '\x28');
         if (!QDir(m_dir.path()).mkdir("single"))
             std::abort();
         writeFile(singleCategoryDir() + "kelm.dat", single);
@@ -65,10 +66,10 @@ void BM_LoadPatterns(benchmark::State& bench) {
     state->programDir = Fixture::instance().programDir();
     state->category = static_cast<int>(bench.range(0));
     for (auto _ : bench) {
-        state->level = 1000;
+        state->setLevel(1000);
         if (!LoadPatterns(*state).ok)
             bench.SkipWithError("library missing");
-        benchmark::DoNotOptimize(state->patternCount);
+        benchmark::DoNotOptimize(state->patternCount());
     }
 }
 BENCHMARK(BM_LoadPatterns)->Arg(0)->Arg(7)->Unit(benchmark::kMicrosecond);
@@ -81,7 +82,7 @@ void BM_LoadPatternsSingleCategoryFile(benchmark::State& bench) {
     for (auto _ : bench) {
         if (!LoadPatterns(*state).ok)
             bench.SkipWithError("library missing");
-        benchmark::DoNotOptimize(state->patternCount);
+        benchmark::DoNotOptimize(state->patternCount());
     }
 }
 BENCHMARK(BM_LoadPatternsSingleCategoryFile)->Unit(benchmark::kMicrosecond);
@@ -89,7 +90,7 @@ BENCHMARK(BM_LoadPatternsSingleCategoryFile)->Unit(benchmark::kMicrosecond);
 void BM_SaveGame(benchmark::State& bench) {
     auto state = std::make_unique<GameState>();
     state->category = 2;
-    state->patternCount = 1000;
+    state->setPatternCount(1000);
     state->status.fill(9);
     const QString path = Fixture::instance().progressPath();
     for (auto _ : bench) {
@@ -102,7 +103,7 @@ BENCHMARK(BM_SaveGame)->Unit(benchmark::kMicrosecond);
 void BM_LoadGame(benchmark::State& bench) {
     auto state = std::make_unique<GameState>();
     state->category = 7;
-    state->patternCount = 1000;
+    state->setPatternCount(1000);
     const QString path = Fixture::instance().progressPath();
     for (auto _ : bench) {
         if (!LoadGame(*state, path).ok)

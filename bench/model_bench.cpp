@@ -13,16 +13,16 @@ using namespace tangram;
 
 namespace {
 
-class NullView : public PuzzleView {
+class NullView : public BoardCanvas, public PuzzleEvents {
 public:
     void DrawPieceOutline(int, Colour, bool) override {}
     void DrawPieceFilled(int, Colour, Colour) override {}
     void DrawPlacedPieces(Colour, Colour) override {}
-    void PlaySoundEffect(int) override {}
-    void ShowWonPage() override {}
-    void RefreshPreview() override {}
-    void SetHelpEnabled(bool) override {}
     void SetBoardCursor(BoardCursor) override {}
+    void PlaySoundEffect(SoundEffect) override {}
+    void ShowWonPage() override {}
+    void StatusChanged() override {}
+    void SetHelpEnabled(bool) override {}
 };
 
 // A compact figure: pieces laid flush against each other in two rows, so that a drop shares
@@ -97,8 +97,8 @@ enum class Outcome { Solved, FailsEarly, FailsLate };
 
 struct SolutionCase {
     NullView view;
-    Puzzle puzzle{view};
-    std::uint8_t status = 0;
+    Puzzle puzzle{view, view};
+    PatternStatus status;
     bool modified = false;
     explicit SolutionCase(Outcome outcome) {
         const TPatternRecord figure = flushFigure();
@@ -109,7 +109,7 @@ struct SolutionCase {
         } else if (outcome == Outcome::FailsLate) {
             built[6].row = static_cast<std::uint8_t>(built[6].row + 1); // the last piece
         }
-        puzzle.arrangeForTest(built);
+        puzzle.LayPieces(built);
         const bool fast =
             FigureMatches(puzzle.boardGrid(), PiecesBox(built, 0), puzzle.targetGrid(),
                           puzzle.anchorColumn(), puzzle.anchorRow());
@@ -140,9 +140,9 @@ BENCHMARK(BM_CheckSolutionLiteral)->Arg(0)->Arg(1)->Arg(2)->ArgNames({"solved_ea
 
 void BM_SetUpPattern(benchmark::State& state) {
     NullView view;
-    Puzzle puzzle(view);
+    Puzzle puzzle(view, view);
     const TPatternRecord figure = flushFigure();
-    std::uint8_t status = 3;
+    PatternStatus status = PatternStatus::revealed(3);
     bool modified = false;
     for (auto _ : state) {
         puzzle.SetUpPattern(figure, status, modified);

@@ -4,22 +4,17 @@
 include(GNUInstallDirs)
 set(WT_APP_ID org.wimbogames.WimboTangram)
 set(WT_LIBEXEC ${CMAKE_INSTALL_LIBDIR}/wimbo-tangram)
-if(TARGET wimbo-tangram)
-    install(TARGETS wimbo-tangram RUNTIME DESTINATION ${WT_LIBEXEC})
-    install(FILES ${WT_PROGRAM_DIR}/kelm.dat ${WT_PROGRAM_DIR}/KELM2.HLP
-            DESTINATION ${WT_LIBEXEC} OPTIONAL)
-    install(CODE "
-        file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-        file(CREATE_LINK \"../${WT_LIBEXEC}/wimbo-tangram\"
-             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/wimbo-tangram\" SYMBOLIC)
-    ")
-endif()
+install(TARGETS wimbo-tangram RUNTIME DESTINATION ${WT_LIBEXEC})
+install(FILES ${WT_PROGRAM_DIR}/kelm.dat ${WT_PROGRAM_DIR}/KELM2.HLP DESTINATION ${WT_LIBEXEC})
+install(CODE "
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    file(CREATE_LINK \"../${WT_LIBEXEC}/wimbo-tangram\"
+         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/wimbo-tangram\" SYMBOLIC)
+")
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${WT_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${WT_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-if(EXISTS ${PROJECT_SOURCE_DIR}/resources/icons/wimbo-tangram.svg)
-    install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/wimbo-tangram.svg
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-            RENAME ${WT_APP_ID}.svg)
-endif()
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/wimbo-tangram.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${WT_APP_ID}.svg)

@@ -5,34 +5,19 @@
 
 namespace tangram {
 
-int safePatternCount(const GameState& state) {
-    return std::clamp(state.patternCount, 0, kMaxPatterns);
+void GameState::setLevel(int level) {
+    m_level = std::clamp(level, 1, std::max(1, m_patternCount));
 }
 
-int safeLevel(const GameState& state) {
-    return std::clamp(state.level, 1, std::max(1, safePatternCount(state)));
+void GameState::setPatternCount(int count) {
+    m_patternCount = std::clamp(count, 0, kMaxPatterns);
+    setLevel(m_level);
 }
 
-void normaliseLevel(GameState& state) {
-    state.level = safeLevel(state);
-}
-
-const TPatternRecord& currentPattern(const GameState& state) {
-    if (safePatternCount(state) == 0)
+const TPatternRecord& GameState::currentPattern() const {
+    if (m_patternCount == 0)
         return kEmptyPattern;
-    return state.patterns[static_cast<std::size_t>(safeLevel(state))];
-}
-
-std::uint8_t& currentStatus(GameState& state) {
-    return state.status[static_cast<std::size_t>(safeLevel(state))];
-}
-
-std::uint8_t currentStatus(const GameState& state) {
-    return state.status[static_cast<std::size_t>(safeLevel(state))];
-}
-
-void clearStatusTable(GameState& state) {
-    state.status.fill(0);
+    return patterns[static_cast<std::size_t>(m_level)];
 }
 
 } // namespace tangram

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The values every window of the game reads: program directory, language, category, level, the
-// loaded patterns of the current category, their status bytes, the progress file and whether the
-// progress has unsaved changes. The main window owns the one instance and hands it by reference to
-// the dialogs; there are no globals.
+// loaded patterns of the current category, their status, the progress file and whether the
+// progress has unsaved changes. The game session owns the one instance and hands it by reference
+// to the dialogs; there are no globals.
 //
-// The free functions below are the only safe way to get at "the current pattern": the level comes
-// from the settings store and may be anything, and a damaged library may leave a category empty.
+// Invariants: the pattern count is 0..1000 and the level is 1..max(1, pattern count), whatever the
+// settings or a damaged library say; every reader of "the current pattern" can rely on it.
 #pragma once
 
+#include "data/language.h"
 #include "model/geometry.h"
+#include "model/patternstatus.h"
 
 #include <QString>
 #include <array>
@@ -19,21 +21,44 @@ namespace tangram {
 inline constexpr int kMaxPatterns = 1000;
 inline constexpr int kCategoryCount = 8;
 
-struct GameState {
+class GameState {
+public:
     QString programDir; // folder of the executable, ending in '/'
-    int language = -1;  // -1 not chosen yet, 0 English, 1 German; German exactly when 1
-    int category = 0;   // 0..7
-    int level = 1;      // 1-based pattern number within the category
+    Language language = Language::NotChosen;
+    int category = 0; // 0..7
 
     // Index 0 is unused so that pattern n lives at [n], as levels count from 1.
     std::array<TPatternRecord, kMaxPatterns + 1> patterns{};
-    int patternCount = 0;
-    std::array<std::uint8_t, kMaxPatterns + 1> status{};
+    std::array<PatternStatus, kMaxPatterns + 1> status{};
 
     QString progressPath; // empty, or the full path of the current progress file
     bool modified = false;
 
-    bool german() const { return language == 1; }
+    bool german() const { return isGerman(language); }
+
+    // 1-based number of the current pattern within the category.
+    int level() const { return m_level; }
+    // Any number: it is clamped into 1..max(1, pattern count).
+    void setLevel(int level);
+    int patternCount() const { return m_patternCount; }
+    // Clamped into 0..1000; the level follows into the new range.
+    void setPatternCount(int count);
+
+    // The record of the current pattern, or kEmptyPattern when the category has no pattern.
+    const TPatternRecord& currentPattern() const;
+    // The status entry of the current pattern, the one the puzzle updates while it is played. For
+    // an empty category it is entry 1, which is never saved (only entries 1..count reach the
+    // progress file); help stays disabled there anyway.
+    PatternStatus& currentStatus() { return status[static_cast<std::size_t>(m_level)]; }
+    PatternStatus currentStatus() const { return status[static_cast<std::size_t>(m_level)]; }
+
+    // Sets all 1000 status entries to "untouched" (start-up, category change, new game). Leaves
+    // the modified flag alone: callers decide about it.
+    void clearStatusTable() { status.fill(PatternStatus()); }
+
+private:
+    int m_level = 1;
+    int m_patternCount = 0;
 };
 
 // The record played when the current category has no pattern at all (a damaged or foreign
@@ -44,31 +69,5 @@ inline constexpr TPlacement kOffBoardPlacement{255, 255, 0};
 inline constexpr TPatternRecord kEmptyPattern{
     kOffBoardPlacement, kOffBoardPlacement, kOffBoardPlacement, kOffBoardPlacement,
     kOffBoardPlacement, kOffBoardPlacement, kOffBoardPlacement};
-
-// The pattern count limited to 0..kMaxPatterns, whatever the struct holds.
-int safePatternCount(const GameState& state);
-
-// Level limited to 1..max(1, pattern count). Settings and category changes can leave the level at
-// 0, negative or above the count; every reader of patterns[level] or status[level] goes through
-// this so that it never leaves the tables.
-int safeLevel(const GameState& state);
-
-// Stores safeLevel() back into state.level. LoadPatterns calls it, so after a load the level is
-// always 1..max(1, pattern count): 1 for an empty category.
-void normaliseLevel(GameState& state);
-
-// The record of pattern [safeLevel()], or kEmptyPattern when the category has no pattern.
-const TPatternRecord& currentPattern(const GameState& state);
-
-// The status entry of pattern [safeLevel()], the byte the puzzle model updates while this pattern
-// is played. For an empty category it is entry 1, which is never saved (only entries 1..count
-// reach the progress file); the window keeps help disabled there anyway.
-std::uint8_t& currentStatus(GameState& state);
-std::uint8_t currentStatus(const GameState& state);
-
-// Sets all 1000 status entries to 0 (start-up, category change, new game). Entries above the
-// pattern count are 0 anyway, so one function serves every case. Leaves the modified flag alone:
-// callers decide about it.
-void clearStatusTable(GameState& state);
 
 } // namespace tangram

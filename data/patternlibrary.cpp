@@ -2,23 +2,12 @@
 #include "data/patternlibrary.h"
 
 #include "data/texts.h"
+#include "model/libraryrecord.h"
 
 #include <QFile>
 
 namespace tangram {
 
-namespace {
-
-TPatternRecord decodeSolution(const unsigned char* record) {
-    TPatternRecord solution;
-    for (int piece = 0; piece < kPieceCount; ++piece) {
-        const unsigned char* bytes = record + 1 + 3 * piece;
-        solution[static_cast<std::size_t>(piece)] = TPlacement{bytes[0], bytes[1], bytes[2]};
-    }
-    return solution;
-}
-
-} // namespace
 
 QString patternLibraryPath(const GameState& state) {
     return state.programDir + QStringLiteral("kelm.dat");
@@ -26,21 +15,22 @@ QString patternLibraryPath(const GameState& state) {
 
 void readPatterns(QIODevice& device, GameState& state) {
     int count = 0;
-    unsigned char record[kPatternRecordSize];
+    LibraryRecordBytes bytes;
     while (count < kMaxPatterns) {
         // A short read is the end of the file (or a trailing remainder); a failing read ends the
         // table just the same, as the library has no other structure to resynchronise on.
-        if (device.read(reinterpret_cast<char*>(record), kPatternRecordSize) != kPatternRecordSize)
+        if (device.read(reinterpret_cast<char*>(bytes.data()), kLibraryRecordSize) !=
+            kLibraryRecordSize)
             break;
-        if (record[0] == state.category) {
+        const LibraryRecord record = decodeLibraryRecord(bytes);
+        if (record.category == state.category) {
             ++count;
-            state.patterns[static_cast<std::size_t>(count)] = decodeSolution(record);
+            state.patterns[static_cast<std::size_t>(count)] = record.solution;
         }
     }
     for (std::size_t n = static_cast<std::size_t>(count) + 1; n < state.patterns.size(); ++n)
         state.patterns[n] = TPatternRecord{};
-    state.patternCount = count;
-    normaliseLevel(state);
+    state.setPatternCount(count);
 }
 
 FileResult LoadPatterns(GameState& state) {

@@ -16,8 +16,6 @@ class QIODevice;
 
 namespace tangram {
 
-inline constexpr int kPatternRecordSize = 22;
-
 // programDir + "kelm.dat"; the working directory plays no part.
 QString patternLibraryPath(const GameState& state);
 
@@ -26,9 +24,8 @@ QString patternLibraryPath(const GameState& state);
 // are kept; both tests come before each read, so once the table is full not one more record is
 // read and the device stays positioned right after the 1000th kept record. A trailing remainder
 // shorter than a record is ignored, as is a failing read. Records of category 8..255 never match.
-// Table entries above the new count are cleared. Finally the level is lowered to the count and
-// raised to at least 1 (normaliseLevel): an empty category leaves count 0 and level 1, and
-// currentPattern() then yields kEmptyPattern.
+// Table entries above the new count are cleared, and the level follows the new count: an empty
+// category leaves count 0 and level 1, and currentPattern() then yields kEmptyPattern.
 void readPatterns(QIODevice& device, GameState& state);
 
 // Opens patternLibraryPath(state) read-only and calls readPatterns. When the file cannot be opened

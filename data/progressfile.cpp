@@ -31,11 +31,11 @@ std::optional<QByteArray> previousFileContents(const QString& path) {
 } // namespace
 
 QByteArray currentCategoryBytes(const GameState& state) {
-    const int count = safePatternCount(state);
+    const int count = state.patternCount();
     const int high = (state.category & 0x0F) << 4;
     QByteArray bytes(count, Qt::Uninitialized);
     for (int n = 1; n <= count; ++n)
-        bytes[n - 1] = static_cast<char>(high | (state.status[static_cast<std::size_t>(n)] & 0x0F));
+        bytes[n - 1] = static_cast<char>(high | state.status[static_cast<std::size_t>(n)].nibble());
     return bytes;
 }
 
@@ -70,9 +70,9 @@ std::optional<QByteArray> readPreviousProgress(QIODevice& device) {
 }
 
 bool readProgress(QIODevice& device, GameState& state) {
-    const int count = safePatternCount(state);
+    const int count = state.patternCount();
     // Filled aside and copied at the end, so that a failing read leaves the table as it was.
-    std::array<std::uint8_t, kMaxPatterns + 1> loaded{};
+    std::array<PatternStatus, kMaxPatterns + 1> loaded{};
     int k = 1;
     char chunk[4096];
     while (k <= count) {

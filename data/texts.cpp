@@ -5,26 +5,18 @@
 
 namespace tangram {
 
-namespace {
-
-bool isGerman(int language) {
-    return language == 1;
-}
-
-} // namespace
-
 QString fileNamePart(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-QString missingLibraryMessage(int language) {
+QString missingLibraryMessage(Language language) {
     return isGerman(language)
                ? QStringLiteral("Datei kelm.dat konnte nicht gefunden werden. Programm wird "
                                 "abgebrochen.")
                : QStringLiteral("Can't find file kelm.dat. Program aborted.");
 }
 
-QString overwriteQuestion(int language, const QString& path) {
+QString overwriteQuestion(Language language, const QString& path) {
     const QString name = fileNamePart(path);
     return isGerman(language)
                ? QStringLiteral("Spiel ") + name +
@@ -32,7 +24,7 @@ QString overwriteQuestion(int language, const QString& path) {
                : QStringLiteral("Game ") + name + QStringLiteral(" already exists. Overwrite?");
 }
 
-QString saveFailedMessage(int language, const QString& path) {
+QString saveFailedMessage(Language language, const QString& path) {
     const QString name = fileNamePart(path);
     return isGerman(language) ? QStringLiteral("Kann Spiel ") + name +
                                     QStringLiteral(" nicht speichern. Datenträger voll oder nicht "
@@ -41,7 +33,7 @@ QString saveFailedMessage(int language, const QString& path) {
                                     QStringLiteral(". Drive full or not writable.");
 }
 
-QString loadFailedMessage(int language, const QString& path) {
+QString loadFailedMessage(Language language, const QString& path) {
     const QString name = fileNamePart(path);
     // "occured" is the game's established wording.
     return isGerman(language)
@@ -49,7 +41,7 @@ QString loadFailedMessage(int language, const QString& path) {
                : QStringLiteral("Error occured while loading file ") + name + QLatin1Char('!');
 }
 
-QString categoryName(int language, int category) {
+QString categoryName(Language language, int category) {
     static const std::array<const char16_t*, 8> english{u"humans",
                                                         u"animals",
                                                         u"tools and household stuff",

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the file operations and the category names, in both languages. German is used exactly
-// when the language value is 1; every other value (0, and -1 before a language was chosen) gets
-// English. The file-related messages name only the last component of the path.
+// for German; every other language gets English. The file-related messages name only the last component of the path.
 #pragma once
+
+#include "data/language.h"
 
 #include <QString>
 
@@ -13,15 +14,15 @@ namespace tangram {
 QString fileNamePart(const QString& path);
 
 // The pattern library could not be opened; the program ends after showing it.
-QString missingLibraryMessage(int language);
+QString missingLibraryMessage(Language language);
 // Question before an existing progress file is replaced; Yes means overwrite.
-QString overwriteQuestion(int language, const QString& path);
-QString saveFailedMessage(int language, const QString& path);
-QString loadFailedMessage(int language, const QString& path);
+QString overwriteQuestion(Language language, const QString& path);
+QString saveFailedMessage(Language language, const QString& path);
+QString loadFailedMessage(Language language, const QString& path);
 
 // Name of category 0..7 in the given language; an empty text for any other category, so that a
 // damaged settings value shows nothing rather than crashing.
-QString categoryName(int language, int category);
+QString categoryName(Language language, int category);
 
 // The name the save dialog's choice is stored under: the extension of the last path component is
 // replaced by ".pzs", or ".pzs" is added when it has none. Only the last component counts, so dots

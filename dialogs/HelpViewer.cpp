@@ -46,16 +46,16 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(m_browser);
     layout->addLayout(buttons);
-    setTexts(0);
+    setTexts(Language::English);
 }
 
-QString HelpViewer::topicFor(int language) {
-    return language == 1 ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
+QString HelpViewer::topicFor(Language language) {
+    return isGerman(language) ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
 }
 
-QString HelpViewer::missingFileMessage(const QString& filePath, int language) {
+QString HelpViewer::missingFileMessage(const QString& filePath, Language language) {
     const QString shown = QDir::toNativeSeparators(filePath);
-    if (language == 1)
+    if (isGerman(language))
         return QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden oder kann nicht gelesen "
                               "werden:\n%2")
             .arg(QLatin1String(kFileName), shown);
@@ -68,7 +68,7 @@ bool HelpViewer::showRules(const GameState& state) {
                      state.language);
 }
 
-bool HelpViewer::showTopic(const QString& filePath, const QString& topic, int language) {
+bool HelpViewer::showTopic(const QString& filePath, const QString& topic, Language language) {
     const QFileInfo file(filePath);
     if (!file.isFile() || !file.isReadable()) {
         QMessageBox::warning(parentWidget(), QStringLiteral("Wimbo Tangram"),
@@ -112,8 +112,8 @@ void HelpViewer::placeOnScreen() {
     move(frame.topLeft());
 }
 
-void HelpViewer::setTexts(int language) {
-    const bool german = language == 1;
+void HelpViewer::setTexts(Language language) {
+    const bool german = isGerman(language);
     setWindowTitle(german ? QStringLiteral("Wimbo Tangram - Spielregeln")
                           : QStringLiteral("Wimbo Tangram - Rules"));
     m_back->setText(german ? QStringLiteral("Zurück") : QStringLiteral("Back"));

@@ -27,15 +27,15 @@ public:
     bool showRules(const GameState& state);
     // Opens `filePath` at anchor `topic`, with the window's own texts in `language`. Returns false
     // (after the message) when the file cannot be read.
-    bool showTopic(const QString& filePath, const QString& topic, int language);
+    bool showTopic(const QString& filePath, const QString& topic, Language language);
 
-    static QString topicFor(int language);
-    static QString missingFileMessage(const QString& filePath, int language);
+    static QString topicFor(Language language);
+    static QString missingFileMessage(const QString& filePath, Language language);
 
     QTextBrowser* browser() const { return m_browser; }
 
 private:
-    void setTexts(int language);
+    void setTexts(Language language);
     void placeOnScreen();
 
     QTextBrowser* m_browser = nullptr;

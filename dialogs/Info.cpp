@@ -65,12 +65,12 @@ TMultiDlg::TMultiDlg(const GameState& state, QWidget* parent) : QDialog(parent),
     FormActivate();
 }
 
-QString TMultiDlg::title(int language) {
-    return language == 1 ? QStringLiteral("Info über...") : QStringLiteral("Info about...");
+QString TMultiDlg::title(Language language) {
+    return isGerman(language) ? QStringLiteral("Info über...") : QStringLiteral("Info about...");
 }
 
-QString TMultiDlg::credits(int language) {
-    if (language == 1)
+QString TMultiDlg::credits(Language language) {
+    if (isGerman(language))
         return QStringLiteral(
             "<b>Die Entwickler von Wimbo Tangram</b><br><br>"
             "Ein Tangram-Legespiel: Lege jede Figur aus den sieben Teilen nach.<br><br>"

@@ -19,8 +19,8 @@ public:
     // `state` must outlive the dialog; only its language is read.
     explicit TMultiDlg(const GameState& state, QWidget* parent = nullptr);
 
-    static QString title(int language);
-    static QString credits(int language);
+    static QString title(Language language);
+    static QString credits(Language language);
 
     // Showing sets the title and credits first, so that the dialog is laid out for their length.
     void setVisible(bool visible) override;

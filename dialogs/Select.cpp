@@ -2,6 +2,7 @@
 #include "dialogs/Select.h"
 
 #include "data/gamestate.h"
+#include "game/progressqueries.h"
 #include "dialogs/selectmarkers.h"
 #include "model/geometry.h"
 
@@ -37,7 +38,7 @@ QIcon arrowGlyph(bool pointsLeft) {
 }
 
 QFont numberFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font;
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     font.setBold(true);
@@ -46,7 +47,7 @@ QFont numberFont() {
 
 } // namespace
 
-TSelectDlg::TSelectDlg(GameState& state, QWidget* parent)
+TSelectDlg::TSelectDlg(const GameState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_markers(makeMarkerStrip()) {
     setFixedSize(437, 376);
     // A fixed dialog border: a title and a close box, nothing to minimise or maximise.
@@ -102,11 +103,11 @@ int TSelectDlg::patternInCell(int cell) const {
 }
 
 int TSelectDlg::patternCount() const {
-    return safePatternCount(m_state);
+    return m_state.patternCount();
 }
 
 bool TSelectDlg::isDone(int pattern) const {
-    return (m_state.status[static_cast<std::size_t>(pattern)] & 8) != 0;
+    return m_state.status[static_cast<std::size_t>(pattern)].done();
 }
 
 void TSelectDlg::showEvent(QShowEvent* event) {
@@ -133,7 +134,8 @@ void TSelectDlg::FormActivate() {
     const int maximum = std::max(1, patternCount() - 8);
     m_scroll->setMaximum(maximum);
     m_scroll->setEnabled(maximum > 1);
-    m_scroll->setValue(std::clamp(m_state.level, 1, maximum));
+    m_scroll->setValue(std::clamp(m_state.level(), 1, maximum));
+    m_chosen = 0;
     m_box->update();
 }
 
@@ -180,8 +182,7 @@ void TSelectDlg::paintCell(QPainter& painter, int cell, int pattern) {
     painter.drawText(QRect(x0 + 3, y0 + 1, kCellWidth - 6, kNumberBand - 1),
                      Qt::AlignLeft | Qt::AlignTop, QString::number(pattern));
 
-    const int status = m_state.status[static_cast<std::size_t>(pattern)];
-    const int marker = markerForStatus(status);
+    const int marker = markerForStatus(m_state.status[static_cast<std::size_t>(pattern)]);
     if (marker >= 0)
         painter.drawImage(x0 + 103, y0 + 2, m_markers, kMarkerSize * marker, 0, kMarkerSize,
                           kMarkerSize);
@@ -190,16 +191,15 @@ void TSelectDlg::paintCell(QPainter& painter, int cell, int pattern) {
     painter.setBrush(QColor(isDone(pattern) ? kDoneGrey : 0xFF000000));
     const TPatternRecord& record = m_state.patterns[static_cast<std::size_t>(pattern)];
     for (int piece = 1; piece <= kPieceCount; ++piece) {
-        const TPlacement& place = record[static_cast<std::size_t>(piece - 1)];
-        const int shape = PieceShapeOf(piece);
-        const int vertices = VertexCount(shape);
-        QPolygon outline(vertices);
-        for (int k = 0; k < vertices; ++k) {
-            const GridOffset offset = OutlineVertex(shape, k, place.orientation % kOrientations);
-            outline.setPoint(k, x0 + place.column + offset.x,
-                             y0 + kNumberBand + place.row + offset.y);
+        const PieceCorners corners =
+            PieceOutline(piece, record[static_cast<std::size_t>(piece - 1)]);
+        QPolygon outline(corners.count);
+        for (int k = 0; k < corners.count; ++k) {
+            const GridOffset corner = corners.points[static_cast<std::size_t>(k)];
+            outline.setPoint(k, x0 + corner.x, y0 + kNumberBand + corner.y);
         }
-        painter.drawPolygon(outline);
+        if (!outline.isEmpty())
+            painter.drawPolygon(outline);
     }
     painter.restore();
 }
@@ -213,31 +213,18 @@ void TSelectDlg::boxMouseDown(int x, int y) {
     const int pattern = patternInCell(column + 3 * row);
     if (pattern == 0)
         return; // an empty cell behind the last pattern
-    m_state.level = pattern;
+    m_chosen = pattern;
     accept();
 }
 
 void TSelectDlg::PrevBtnClick() {
-    int v = position();
-    if (v > 1)
-        --v;
-    while (v > 1 && isDone(v))
-        --v;
-    if (!isDone(v))
-        m_scroll->setValue(v);
+    if (const std::optional<int> v = previousUnsolved(m_state, position()))
+        m_scroll->setValue(*v);
 }
 
 void TSelectDlg::NextBtnClick() {
-    // Only patterns that can stand top-left are searched; those after the maximum are on the last
-    // page anyway.
-    const int maximum = m_scroll->maximum();
-    int v = position();
-    if (v < maximum)
-        ++v;
-    while (v < maximum && isDone(v))
-        ++v;
-    if (!isDone(v))
-        m_scroll->setValue(v);
+    if (const std::optional<int> v = nextUnsolved(m_state, position(), m_scroll->maximum()))
+        m_scroll->setValue(*v);
 }
 
 } // namespace tangram

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pattern selection dialog: the patterns of the current category as thumbnails, nine at a time
 // in a 3 x 3 grid, each with its number and a progress marker; the scroll bar's position is the
-// number of the top-left thumbnail. A click on a thumbnail sets the level and ends exec() with
-// QDialog::Accepted; Cancel, Escape and the close box end it with QDialog::Rejected and change
-// nothing.
+// number of the top-left thumbnail. A click on a thumbnail chooses that pattern (chosen()) and ends
+// exec() with QDialog::Accepted; Cancel, Escape and the close box end it with QDialog::Rejected
+// and choose nothing.
 //
-// The dialog reads the patterns, the status bytes, the level and the language of the shared state
-// and writes only the level. It can be created once and shown again and again: every show rebuilds
+// The dialog reads the patterns, the status, the level and the language of the shared state and
+// writes nothing; the game session takes the choice. It can be created once and shown again and again: every show rebuilds
 // texts and scroll range from the state as it is then.
 //
 // Few patterns: the scroll range is 1 .. pattern count - 8, which is empty for fewer than nine
@@ -25,13 +25,13 @@ class QToolButton;
 
 namespace tangram {
 
-struct GameState;
+class GameState;
 
 class TSelectDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TSelectDlg(GameState& state, QWidget* parent = nullptr);
+    explicit TSelectDlg(const GameState& state, QWidget* parent = nullptr);
 
     // Geometry of the thumbnail grid inside `box`.
     static constexpr int kCellWidth = 120;
@@ -44,8 +44,9 @@ public:
     int position() const;
     // Pattern shown in cell b (0..8), or 0 when that cell is empty.
     int patternInCell(int cell) const;
+    // The pattern the last show chose, 0 when none.
+    int chosen() const { return m_chosen; }
 
-    // Handlers of the dialog's parts, public so that the main window's tests can drive them.
     void FormActivate();
     void PrevBtnClick();
     void NextBtnClick();
@@ -63,7 +64,8 @@ private:
     int patternCount() const;
     bool isDone(int pattern) const;
 
-    GameState& m_state;
+    const GameState& m_state;
+    int m_chosen = 0;
     QImage m_markers; // the strip `sm`
     QWidget* m_box = nullptr;
     QScrollBar* m_scroll = nullptr;

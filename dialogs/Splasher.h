@@ -29,7 +29,7 @@ public:
     QTimer* Timer1() const { return m_timer; }
     QLabel* Image1() const { return m_image; }
 
-public slots:
+public Q_SLOTS:
     // Closes the splash: a click on the window or its picture, or the timer's tick.
     void Click();
 

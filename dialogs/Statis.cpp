@@ -86,7 +86,7 @@ void TStatDlg::showEvent(QShowEvent* event) {
 
 void TStatDlg::FormActivate() {
     m_counts = countStatistics(m_state);
-    const int language = m_state.language;
+    const Language language = m_state.language;
     setWindowTitle(statisticsTitle(language, m_state.category, m_state.progressPath));
     m_l1->setText(solvedSentence(language, m_counts));
     m_l2->setText(helpSentence(language, m_counts));

@@ -6,7 +6,7 @@
 // the shared state. exec() returns QDialog::Accepted when closed with OK.
 #pragma once
 
-#include "dialogs/statistics.h"
+#include "dialogs/statisticstexts.h"
 
 #include <QDialog>
 

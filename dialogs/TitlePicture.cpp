@@ -39,12 +39,11 @@ const std::array<QColor, kPieceCount> kPieceColours{
 };
 
 QPolygonF pieceOutline(const TPatternRecord& layout, int piece) {
-    const TPlacement& p = layout[static_cast<std::size_t>(piece - 1)];
-    const int shape = PieceShapeOf(piece);
+    const PieceCorners corners = PieceOutline(piece, layout[static_cast<std::size_t>(piece - 1)]);
     QPolygonF polygon;
-    for (int v = 0; v < VertexCount(shape); ++v) {
-        const GridOffset offset = OutlineVertex(shape, v, p.orientation);
-        polygon << QPointF(p.column + offset.x, p.row + offset.y);
+    for (int v = 0; v < corners.count; ++v) {
+        const GridOffset corner = corners.points[static_cast<std::size_t>(v)];
+        polygon << QPointF(corner.x, corner.y);
     }
     return polygon;
 }

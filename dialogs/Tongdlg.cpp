@@ -2,6 +2,7 @@
 #include "dialogs/Tongdlg.h"
 
 #include "dialogs/TitlePicture.h"
+#include "game/messagepage.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -39,7 +40,7 @@ QPushButton* makeLanguageButton(QWidget* parent, const char* name, const QString
 
 } // namespace
 
-TTongueDlg::TTongueDlg(GameState& state, QWidget* parent) : QDialog(parent), m_state(state) {
+TTongueDlg::TTongueDlg(QWidget* parent) : QDialog(parent) {
     setWindowFlags(kFixedDialogFlags);
     setFixedSize(320, 91);
 
@@ -70,20 +71,21 @@ void TTongueDlg::FormCreate() {
 }
 
 void TTongueDlg::EnglishBtnClick() {
-    m_state.language = 0;
-    done(1);
+    m_chosen = Language::English;
+    done(static_cast<int>(ModalResult::Ok));
 }
 
 void TTongueDlg::GermanBtnClick() {
-    m_state.language = 1;
-    done(1);
+    m_chosen = Language::German;
+    done(static_cast<int>(ModalResult::Ok));
 }
 
 void TTongueDlg::reject() {
-    done(2);
+    done(static_cast<int>(ModalResult::Cancel));
 }
 
 void TTongueDlg::showEvent(QShowEvent* event) {
+    m_chosen = Language::NotChosen;
     QDialog::showEvent(event);
     m_english->setFocus();
 }

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The language dialog: two buttons, English and German, each with its flags. Either button sets
-// the shared language value (0 English, 1 German) and closes the dialog with modal result 1. The
-// close box or Escape closes it with 2 and leaves the value as it was, so at the first start it
-// stays -1 and the dialog comes again at the next start. The caller refreshes its texts after.
-//
-// This dialog writes the language value of the game state and nothing else.
+// The language dialog: two buttons, English and German, each with its flags. Either button
+// chooses that language (chosen()) and closes the dialog with Ok. The close box or Escape closes
+// it with Cancel and chooses nothing, so at the first start the language stays unchosen and the
+// dialog comes again at the next start. The caller passes the choice to the game session.
 #pragma once
 
-#include "data/gamestate.h"
+#include "data/language.h"
 
 #include <QDialog>
 
@@ -19,17 +17,19 @@ namespace tangram {
 class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
-    // `state` must outlive the dialog. Image4 shows the icon of `parent`'s window (or the
-    // application's).
-    explicit TTongueDlg(GameState& state, QWidget* parent = nullptr);
+    // Image4 shows the icon of `parent`'s window (or the application's).
+    explicit TTongueDlg(QWidget* parent = nullptr);
+
+    // The language the last show chose; NotChosen when it was closed without a choice.
+    Language chosen() const { return m_chosen; }
 
     QPushButton* EnglishBtn() const { return m_english; }
     QPushButton* GermanBtn() const { return m_german; }
 
-public slots:
+public Q_SLOTS:
     void EnglishBtnClick();
     void GermanBtnClick();
-    // The close box and Escape: cancel (2), the language stays.
+    // The close box and Escape: Cancel, nothing chosen.
     void reject() override;
 
 protected:
@@ -38,7 +38,7 @@ protected:
 private:
     void FormCreate();
 
-    GameState& m_state;
+    Language m_chosen = Language::NotChosen;
     QLabel* m_image = nullptr;
     QPushButton* m_english = nullptr;
     QPushButton* m_german = nullptr;

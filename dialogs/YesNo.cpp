@@ -65,7 +65,7 @@ TYesNoDlg::TYesNoDlg(const GameState& state, QWidget* parent) : QDialog(parent),
 
 void TYesNoDlg::buildPage(int page) {
     auto* sheet = new QWidget(m_pages);
-    sheet->setObjectName(pageName(page));
+    sheet->setObjectName(pageName(static_cast<MessagePage>(page)));
     m_pages->addWidget(sheet);
 
     auto* panel = new QFrame(sheet);
@@ -89,39 +89,46 @@ void TYesNoDlg::buildPage(int page) {
         parts.yesOrOk->setText(QStringLiteral("OK"));
         parts.yesOrOk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
         parts.yesOrOk->setGeometry(QRect(QPoint(kOkLeft, kButtonTop), kButton));
-        connect(parts.yesOrOk, &QPushButton::clicked, this, [this] { done(mrOk); });
+        connect(parts.yesOrOk, &QPushButton::clicked, this,
+                [this] { done(static_cast<int>(ModalResult::Ok)); });
         return;
     }
     parts.yesOrOk->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
     parts.yesOrOk->setGeometry(QRect(QPoint(kYesLeft, kButtonTop), kButton));
-    connect(parts.yesOrOk, &QPushButton::clicked, this, [this] { done(mrYes); });
+    connect(parts.yesOrOk, &QPushButton::clicked, this,
+            [this] { done(static_cast<int>(ModalResult::Yes)); });
 
     // The quit question's No is a plain cancel; the other questions answer no.
-    parts.noResult = page == 3 ? mrCancel : mrNo;
+    parts.noResult = page == static_cast<int>(MessagePage::EndGame) ? ModalResult::Cancel
+                                                                  : ModalResult::No;
     parts.no = new QPushButton(sheet);
     parts.no->setObjectName(componentName("Btn", page, 2));
     parts.no->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
     parts.no->setGeometry(QRect(QPoint(kNoLeft, kButtonTop), kButton));
-    const int noResult = parts.noResult;
-    connect(parts.no, &QPushButton::clicked, this, [this, noResult] { done(noResult); });
+    const ModalResult noResult = parts.noResult;
+    connect(parts.no, &QPushButton::clicked, this,
+            [this, noResult] { done(static_cast<int>(noResult)); });
     setTabOrder(parts.no, parts.yesOrOk);
 }
 
-int TYesNoDlg::showPage(int page) {
+ModalResult TYesNoDlg::showPage(MessagePage which) {
+    const int page = static_cast<int>(which);
     if (page >= 1 && page <= kPageCount) {
         m_page = page;
-        m_pages->setCurrentWidget(m_pages->findChild<QWidget*>(pageName(page)));
+        m_pages->setCurrentWidget(m_pages->findChild<QWidget*>(pageName(which)));
     }
-    return exec();
+    return static_cast<ModalResult>(exec());
 }
 
-QString TYesNoDlg::pageName(int page) {
+QString TYesNoDlg::pageName(MessagePage which) {
+    const int page = static_cast<int>(which);
     if (page < 1 || page > kPageCount)
         return {};
     return QLatin1String(kPageNames[page]);
 }
 
-QString TYesNoDlg::pageText(int page, int language) {
+QString TYesNoDlg::pageText(MessagePage which, Language language) {
+    const int page = static_cast<int>(which);
     static const char* const german[kPageCount + 1] = {"",
                                                        "Hurra, geschafft!",
                                                        "Willst Du die Stufe wirklich aufgeben?",
@@ -156,34 +163,34 @@ QString TYesNoDlg::pageText(int page, int language) {
                                                        "Tu as malheureusement perdu!"};
     if (page < 1 || page > kPageCount)
         return {};
-    if (language == 1)
+    if (language == Language::German)
         return QString::fromUtf8(german[page]);
-    if (language == 2 && french[page])
+    if (language == Language::French && french[page])
         return QString::fromUtf8(french[page]);
     return QString::fromUtf8(english[page]);
 }
 
-QString TYesNoDlg::yesCaption(int language) {
-    if (language == 1)
+QString TYesNoDlg::yesCaption(Language language) {
+    if (language == Language::German)
         return QStringLiteral("Ja");
-    if (language == 2)
+    if (language == Language::French)
         return QStringLiteral("Oui");
     return QStringLiteral("Yes");
 }
 
-QString TYesNoDlg::noCaption(int language) {
-    if (language == 1)
+QString TYesNoDlg::noCaption(Language language) {
+    if (language == Language::German)
         return QStringLiteral("Nein");
-    if (language == 2)
+    if (language == Language::French)
         return QStringLiteral("Non");
     return QStringLiteral("No");
 }
 
 void TYesNoDlg::FormActivate() {
-    const int language = m_state.language;
+    const Language language = m_state.language;
     for (int page = 1; page <= kPageCount; ++page) {
         Page& parts = m_pageParts[page];
-        parts.text->setText(pageText(page, language));
+        parts.text->setText(pageText(static_cast<MessagePage>(page), language));
         if (parts.no) {
             parts.yesOrOk->setText(yesCaption(language));
             parts.no->setText(noCaption(language));
@@ -210,7 +217,7 @@ void TYesNoDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void TYesNoDlg::reject() {
-    done(mrCancel);
+    done(static_cast<int>(ModalResult::Cancel));
 }
 
 } // namespace tangram

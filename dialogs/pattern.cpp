@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/pattern.h"
 
-#include "data/texts.h"
+#include "game/progressqueries.h"
 #include "services/settingsstore.h"
 
 #include <QCloseEvent>
@@ -56,29 +56,13 @@ void TPatForm::FormDestroy() {
     m_settings.write(SettingKeys::ptop, y());
 }
 
-QString TPatForm::captionFor(const GameState& state) {
-    const int language = std::clamp(state.language, 0, 1);
-    const int level = safeLevel(state);
-    QString caption =
-        categoryName(language, state.category) + QStringLiteral(" - ") + QString::number(level);
-    const int status = state.status[static_cast<std::size_t>(level)];
-    if (status & 8) {
-        const bool german = language == 1;
-        if ((status & 7) == 7)
-            caption += german ? QStringLiteral(" - aufgegeben") : QStringLiteral(" - dropped");
-        else
-            caption += german ? QStringLiteral(" - gelöst") : QStringLiteral(" - solved");
-    }
-    return caption;
-}
-
 void TPatForm::refresh() {
     updateCaption();
     repaint();
 }
 
 void TPatForm::updateCaption() {
-    const QString caption = captionFor(m_state);
+    const QString caption = previewCaption(m_state);
     if (windowTitle() != caption) {
         setWindowTitle(caption);
         // The narrow title bar cuts long category names; the tooltip shows the whole caption.
@@ -92,18 +76,17 @@ void TPatForm::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(Qt::black, 1));
     painter.fillRect(rect(), QColor(kGround));
     painter.setBrush(Qt::black);
-    const TPatternRecord& pattern = currentPattern(m_state);
+    const TPatternRecord& pattern = m_state.currentPattern();
     for (int piece = 1; piece <= kPieceCount; ++piece) {
-        const TPlacement& p = pattern[static_cast<std::size_t>(piece - 1)];
-        if (p.orientation >= kOrientations)
-            continue; // a damaged library record; the board leaves such a piece out as well
-        const int shape = PieceShapeOf(piece);
+        const PieceCorners corners =
+            PieceOutline(piece, pattern[static_cast<std::size_t>(piece - 1)]);
         QPolygon polygon;
-        for (int v = 0; v < VertexCount(shape); ++v) {
-            const GridOffset offset = OutlineVertex(shape, v, p.orientation);
-            polygon << QPoint(2 * (p.column + offset.x), 2 * (p.row + offset.y));
+        for (int v = 0; v < corners.count; ++v) {
+            const GridOffset corner = corners.points[static_cast<std::size_t>(v)];
+            polygon << QPoint(2 * corner.x, 2 * corner.y);
         }
-        painter.drawPolygon(polygon);
+        if (!polygon.isEmpty())
+            painter.drawPolygon(polygon);
     }
     // The caption belongs to the picture: a repaint after a language change updates it too.
     updateCaption();

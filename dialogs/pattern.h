@@ -10,8 +10,8 @@
 // any more is replaced by one on the primary screen.
 //
 // The window is shown by its constructor and lives for the whole run. The main window calls
-// refresh() after every change of pattern, category or status it shows; the caption follows a
-// language change at the next repaint.
+// refresh() whenever the game's state changed; the caption (previewCaption) follows a language
+// change at the next repaint.
 #pragma once
 
 #include "data/gamestate.h"
@@ -34,10 +34,6 @@ public:
 
     // Sets the caption and repaints the silhouette at once.
     void refresh();
-
-    // The caption for a game state, e.g. "animals - 12", "Tiere - 12 - gelöst",
-    // "animals - 12 - dropped".
-    static QString captionFor(const GameState& state);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

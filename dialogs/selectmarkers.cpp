@@ -57,10 +57,10 @@ QColor markerFaceColour(int k) {
     return QColor(colours[static_cast<std::size_t>(k)]);
 }
 
-int markerForStatus(int status) {
-    if ((status & 15) == 0)
+int markerForStatus(PatternStatus status) {
+    if (status.untouched())
         return -1;
-    return 7 - (status & 7);
+    return 7 - status.revealedCount();
 }
 
 } // namespace tangram

@@ -4,6 +4,8 @@
 // into one strip so that the dialog copies them unchanged.
 #pragma once
 
+#include "model/patternstatus.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -19,9 +21,9 @@ QImage makeMarkerStrip();
 // Fill colour of face k (0..7).
 QColor markerFaceColour(int k);
 
-// The marker a status byte shows: none (-1) for an untouched pattern, whose low four bits are all
-// 0; otherwise 7 minus the pieces revealed, so that a clean solve gets the broad smile, each
-// revealed piece one step less, and a given-up pattern (status 15) the deep frown.
-int markerForStatus(int status);
+// The marker a status shows: none (-1) for an untouched pattern; otherwise 7 minus the pieces
+// revealed, so that a clean solve gets the broad smile, each revealed piece one step less, and a
+// given-up pattern the deep frown.
+int markerForStatus(PatternStatus status);
 
 } // namespace tangram

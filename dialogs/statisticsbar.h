@@ -4,7 +4,7 @@
 // of widgets so that the pixel boundaries can be checked exactly.
 #pragma once
 
-#include "dialogs/statistics.h"
+#include "dialogs/statisticstexts.h"
 
 #include <QColor>
 #include <array>

@@ -170,10 +170,6 @@ bool StampFits(const TCellGrid& board, int column, int row, int n) {
     return stampFitsImpl<false>(board, column, row, n);
 }
 
-bool StampFitsLinear(const TCellGrid& board, int column, int row, int n) {
-    return stampFitsImpl<true>(board, column, row, n);
-}
-
 bool PieceFits(const TCellGrid& board, int piece, int column, int row, int orientation) {
     return pieceFitsImpl<false>(board, piece, column, row, orientation);
 }

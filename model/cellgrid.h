@@ -79,8 +79,7 @@ bool PieceInBounds(int piece, int column, int row, int orientation);
 // In bounds and colliding with nothing in `board`.
 bool StampFits(const TCellGrid& board, int column, int row, int n);
 bool PieceFits(const TCellGrid& board, int piece, int column, int row, int orientation);
-// The same tests with the literal pair search, for tests and benchmarks.
-bool StampFitsLinear(const TCellGrid& board, int column, int row, int n);
+// The same test with the literal pair search, for tests and benchmarks.
 bool PieceFitsLinear(const TCellGrid& board, int piece, int column, int row, int orientation);
 
 // All stamps of `piece` at `placement` added to / subtracted from `grid` (caller checks bounds).

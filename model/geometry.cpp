@@ -155,4 +155,22 @@ long double VectorAngle(long double dx, long double dy) {
     return dy <= 0 ? pi - std::atan(dy / dx) : pi + std::atan(-dy / dx);
 }
 
+PieceCorners ShapeOutline(int shape, int column, int row, int orientation) {
+    PieceCorners corners;
+    if (orientation < 0 || orientation >= kOrientations) {
+        return corners;
+    }
+    corners.count = VertexCount(shape);
+    for (int v = 0; v < corners.count; ++v) {
+        const GridOffset offset = OutlineVertex(shape, v, orientation);
+        corners.points[static_cast<std::size_t>(v)] = GridOffset{column + offset.x, row + offset.y};
+    }
+    return corners;
+}
+
+PieceCorners PieceOutline(int piece, const TPlacement& placement) {
+    return ShapeOutline(PieceShapeOf(piece), placement.column, placement.row,
+                        placement.orientation);
+}
+
 } // namespace tangram

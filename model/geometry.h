@@ -12,6 +12,10 @@ namespace tangram {
 inline constexpr int kColumns = 121; // board columns 0..120
 inline constexpr int kRows = 81;     // board rows 0..80
 inline constexpr int kPieceCount = 7;
+// Pieces are numbered 1..7: 1 and 2 the small triangles, 3 the medium triangle, 4 and 5 the large
+// triangles, 6 the square, 7 the parallelogram, the one piece whose mirror image differs.
+inline constexpr int kSquare = 6;
+inline constexpr int kParallelogram = 7;
 inline constexpr int kOrientations = 32;
 
 // A piece's reference point (a grid point) and its orientation 0..31 (16 * mirror half + turn
@@ -50,6 +54,17 @@ int MoveZoneRadius(int shape);
 
 // vertex 0..VertexCount-1, orientation 0..31; offsets in grid units from the reference point.
 GridOffset OutlineVertex(int shape, int vertex, int orientation);
+// The corners of a piece laid at a grid point, in grid points, in outline order. Every drawing of
+// a piece (board, preview, thumbnails, pictures) takes its polygon from here, so that all of them
+// agree on a damaged record: an orientation outside 0..31 gives no corners, and the piece is not
+// drawn anywhere.
+struct PieceCorners {
+    std::array<GridOffset, 4> points{};
+    int count = 0;
+};
+PieceCorners ShapeOutline(int shape, int column, int row, int orientation);
+PieceCorners PieceOutline(int piece, const TPlacement& placement);
+
 // entry 1..StampCount, orientation 0..31.
 StampEntry StampList(int shape, int entry, int orientation);
 

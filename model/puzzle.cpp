@@ -20,7 +20,7 @@ bool placementUsable(int piece, const TPlacement& p) {
 
 } // namespace
 
-Puzzle::Puzzle(PuzzleView& view) : m_view(view) {
+Puzzle::Puzzle(BoardCanvas& canvas, PuzzleEvents& events) : m_canvas(canvas), m_events(events) {
     m_pattern = HomePlacements;
     m_placements = HomePlacements;
     for (int piece = 1; piece <= kPieceCount; ++piece) {
@@ -56,14 +56,14 @@ void Puzzle::MoveSelectedPiece(int column, int row) {
     if (column == p.column && row == p.row) {
         return;
     }
-    m_view.PlaySoundEffect(4);
-    m_view.DrawPieceOutline(m_selected, kYellow, true);
+    m_events.PlaySoundEffect(SoundEffect::MoveStep);
+    m_canvas.DrawPieceOutline(m_selected, kYellow, true);
     p.column = static_cast<std::uint8_t>(column);
     p.row = static_cast<std::uint8_t>(row);
-    m_view.DrawPieceOutline(m_selected, kYellow, true);
+    m_canvas.DrawPieceOutline(m_selected, kYellow, true);
 }
 
-void Puzzle::SetUpPattern(const TPatternRecord& pattern, std::uint8_t& status, bool& modified) {
+void Puzzle::SetUpPattern(const TPatternRecord& pattern, PatternStatus& status, bool& modified) {
     m_status = &status;
     m_modified = &modified;
     m_pattern = pattern;
@@ -86,16 +86,16 @@ void Puzzle::SetUpPattern(const TPatternRecord& pattern, std::uint8_t& status, b
     for (int piece = 1; piece <= kPieceCount; ++piece) {
         AddPiece(piece);
     }
-    if ((status & kDoneBit) == 0) {
-        revealPieces(status & kRevealedMask);
+    if (!status.done()) {
+        revealPieces(status.revealedCount());
     }
     if (!FirstFilledCellIn(m_target, PiecesBox(m_pattern, 0), m_anchorColumn, m_anchorRow)) {
         m_anchorColumn = 0;
         m_anchorRow = 0;
     }
     m_selected = 0;
-    m_playState = kPlaying;
-    m_view.SetHelpEnabled((status & kDoneBit) == 0);
+    m_playState = PlayState::Playing;
+    m_events.SetHelpEnabled(!status.done());
 }
 
 void Puzzle::revealPieces(int count) {
@@ -115,15 +115,15 @@ void Puzzle::CheckSolution() {
     if (!FigureMatches(m_board, box, m_target, m_anchorColumn, m_anchorRow)) {
         return;
     }
-    m_playState = kSolved;
-    m_view.DrawPlacedPieces(kGreen, kGrey);
-    if ((*m_status & kDoneBit) == 0) {
-        *m_status = static_cast<std::uint8_t>(*m_status | kDoneBit);
+    m_playState = PlayState::Solved;
+    m_canvas.DrawPlacedPieces(kGreen, kGrey);
+    if (!m_status->done()) {
+        *m_status = m_status->markedDone();
         *m_modified = true;
     }
-    m_view.PlaySoundEffect(5);
-    m_view.ShowWonPage();
-    m_view.RefreshPreview();
+    m_events.PlaySoundEffect(SoundEffect::Solved);
+    m_events.ShowWonPage();
+    m_events.StatusChanged();
 }
 
 int Puzzle::nearestSixteenth(long double angle) {
@@ -131,7 +131,7 @@ int Puzzle::nearestSixteenth(long double angle) {
     return static_cast<int>(std::nearbyint(angle * 8 / kPi));
 }
 
-int Puzzle::PieceHitZone(int x, int y, int piece) const {
+HitZone Puzzle::PieceHitZone(int x, int y, int piece) const {
     const TPlacement& p = m_placements[piece - 1];
     const int shape = PieceShapeOf(piece);
     const int o = p.orientation;
@@ -155,57 +155,57 @@ int Puzzle::PieceHitZone(int x, int y, int piece) const {
     const bool inside = VertexCount(shape) == 3 ? corner(0, 1, 2) && corner(1, 2, 0)
                                                 : corner(0, 1, 3) && corner(2, 3, 1);
     if (!inside) {
-        return 0;
+        return HitZone::Outside;
     }
     const std::int64_t dx = static_cast<std::int64_t>(p.column) * cw - x;
     const std::int64_t dy = static_cast<std::int64_t>(p.row) * ch - y;
     const std::int64_t radius = static_cast<std::int64_t>(MoveZoneRadius(shape)) * cw;
     // dist >= radius, compared exactly on the squares.
-    return dx * dx + dy * dy >= radius * radius ? 2 : 1;
+    return dx * dx + dy * dy >= radius * radius ? HitZone::Turn : HitZone::Move;
 }
 
 void Puzzle::PickPiece(int x, int y) {
     m_selected = 0;
     for (int piece = 1; piece <= kPieceCount; ++piece) {
-        if (PieceHitZone(x, y, piece) > 0) {
+        if (PieceHitZone(x, y, piece) != HitZone::Outside) {
             m_selected = piece;
         }
     }
     if (m_selected == 0) {
         return;
     }
-    m_view.PlaySoundEffect(1);
+    m_events.PlaySoundEffect(SoundEffect::PickUp);
     RemovePiece(m_selected);
-    m_view.DrawPieceFilled(m_selected, kSilver, kSilver);
-    m_view.DrawPlacedPieces(kBlack, kGrey);
-    m_view.DrawPieceOutline(m_selected, kYellow, true);
+    m_canvas.DrawPieceFilled(m_selected, kSilver, kSilver);
+    m_canvas.DrawPlacedPieces(kBlack, kGrey);
+    m_canvas.DrawPieceOutline(m_selected, kYellow, true);
 }
 
-void Puzzle::setTurnOrGrab(int zone, int x, int y, int gx, int gy) {
+void Puzzle::setTurnOrGrab(HitZone zone, int x, int y, int gx, int gy) {
     const TPlacement& p = m_placements[m_selected - 1];
-    if (zone == 1) {
+    if (zone == HitZone::Move) {
         m_grabDx = p.column - gx;
         m_grabDy = p.row - gy;
-    } else if (zone == 2) {
+    } else if (zone == HitZone::Turn) {
         m_turnBase = p.orientation + nearestSixteenth(VectorAngle(x - p.column * m_cellWidth,
                                                                   y - p.row * m_cellHeight));
     }
 }
 
 void Puzzle::boxMousedown(MouseButton button, int x, int y) {
-    if (m_playState != kPlaying || m_cellWidth <= 0 || m_cellHeight <= 0) {
+    if (m_playState != PlayState::Playing || m_cellWidth <= 0 || m_cellHeight <= 0) {
         return;
     }
     if (button == MouseButton::Right) {
-        if (m_selected != 7) {
+        if (m_selected != kParallelogram) {
             return;
         }
-        TPlacement& p = m_placements[6];
+        TPlacement& p = m_placements[kParallelogram - 1];
         const int mirrored = MirrorOrientation(p.orientation);
-        if (PieceInBounds(7, p.column, p.row, mirrored)) {
-            m_view.DrawPieceOutline(7, kYellow, true);
+        if (PieceInBounds(kParallelogram, p.column, p.row, mirrored)) {
+            m_canvas.DrawPieceOutline(kParallelogram, kYellow, true);
             p.orientation = static_cast<std::uint8_t>(mirrored);
-            m_view.DrawPieceOutline(7, kYellow, true);
+            m_canvas.DrawPieceOutline(kParallelogram, kYellow, true);
         }
         return;
     }
@@ -217,31 +217,31 @@ void Puzzle::boxMousedown(MouseButton button, int x, int y) {
         return;
     }
     if (m_selected != 0) {
-        const int zone = PieceHitZone(x, y, m_selected);
+        const HitZone zone = PieceHitZone(x, y, m_selected);
         m_dragMode = zone;
-        if (zone == 0) {
+        if (zone == HitZone::Outside) {
             const TPlacement& p = m_placements[m_selected - 1];
             if (PieceFits(m_selected, p.column, p.row, p.orientation)) {
-                m_view.PlaySoundEffect(2);
+                m_events.PlaySoundEffect(SoundEffect::Drop);
                 AddPiece(m_selected);
-                m_view.DrawPieceFilled(m_selected, kBlack, kGrey);
+                m_canvas.DrawPieceFilled(m_selected, kBlack, kGrey);
                 m_selected = 0;
-                if (m_playState == kPlaying) {
+                if (m_playState == PlayState::Playing) {
                     CheckSolution();
                 }
             } else {
-                m_view.PlaySoundEffect(6);
+                m_events.PlaySoundEffect(SoundEffect::Refused);
             }
         } else {
             setTurnOrGrab(zone, x, y, gx, gy);
         }
     }
-    if (m_playState != kPlaying || m_selected != 0) {
+    if (m_playState != PlayState::Playing || m_selected != 0) {
         return;
     }
     PickPiece(x, y);
     if (m_selected != 0) {
-        const int zone = PieceHitZone(x, y, m_selected);
+        const HitZone zone = PieceHitZone(x, y, m_selected);
         m_dragMode = zone;
         setTurnOrGrab(zone, x, y, gx, gy);
     }
@@ -251,17 +251,18 @@ void Puzzle::boxMouseMove(bool leftHeld, int x, int y) {
     if (m_selected == 0 || m_cellWidth <= 0 || m_cellHeight <= 0) {
         return;
     }
-    const int zone = PieceHitZone(x, y, m_selected);
-    m_view.SetBoardCursor(zone == 0 ? BoardCursor::Hand
-                                    : (zone == 1 ? BoardCursor::Move : BoardCursor::Turn));
+    const HitZone zone = PieceHitZone(x, y, m_selected);
+    m_canvas.SetBoardCursor(zone == HitZone::Outside
+                                ? BoardCursor::Hand
+                                : (zone == HitZone::Move ? BoardCursor::Move : BoardCursor::Turn));
     if (!leftHeld) {
         return;
     }
     const int gx = x / m_cellWidth;
     const int gy = y / m_cellHeight;
-    if (m_dragMode == 1) {
+    if (m_dragMode == HitZone::Move) {
         MoveSelectedPiece(gx + m_grabDx, gy + m_grabDy);
-    } else if (m_dragMode == 2) {
+    } else if (m_dragMode == HitZone::Turn) {
         TPlacement& p = m_placements[m_selected - 1];
         const int half = p.orientation / 16;
         const long double a = VectorAngle(x - p.column * m_cellWidth, y - p.row * m_cellHeight);
@@ -271,16 +272,16 @@ void Puzzle::boxMouseMove(bool leftHeld, int x, int y) {
         }
         const int turned = k % 16 + 16 * half;
         if (turned != p.orientation && PieceInBounds(m_selected, p.column, p.row, turned)) {
-            m_view.PlaySoundEffect(3);
-            m_view.DrawPieceOutline(m_selected, kYellow, true);
+            m_events.PlaySoundEffect(SoundEffect::TurnStep);
+            m_canvas.DrawPieceOutline(m_selected, kYellow, true);
             p.orientation = static_cast<std::uint8_t>(turned);
-            m_view.DrawPieceOutline(m_selected, kYellow, true);
+            m_canvas.DrawPieceOutline(m_selected, kYellow, true);
         }
     }
 }
 
 void Puzzle::TipBtnClick() {
-    if (m_playState != kPlaying) {
+    if (m_playState != PlayState::Playing) {
         return;
     }
     for (int piece = 1; piece <= kPieceCount; ++piece) {
@@ -289,27 +290,27 @@ void Puzzle::TipBtnClick() {
         }
     }
     m_selected = 0;
-    m_view.DrawPlacedPieces(kSilver, kSilver);
+    m_canvas.DrawPlacedPieces(kSilver, kSilver);
     m_placements = HomePlacements;
     for (int piece = 1; piece <= kPieceCount; ++piece) {
         AddPiece(piece);
     }
-    int k = *m_status & kRevealedMask;
-    if (k < 7) {
+    int k = m_status->revealedCount();
+    if (k < kPieceCount) {
         ++k;
     }
-    if (k == 7) {
-        *m_status = 15;
-        m_playState = kGivenUp;
+    if (k == kPieceCount) {
+        *m_status = PatternStatus::givenUp();
+        m_playState = PlayState::GivenUp;
     } else {
-        *m_status = static_cast<std::uint8_t>(k);
+        *m_status = PatternStatus::revealed(k);
     }
     revealPieces(k);
-    m_view.DrawPlacedPieces(k == 7 ? kRed : kBlack, kGrey);
+    m_canvas.DrawPlacedPieces(k == kPieceCount ? kRed : kBlack, kGrey);
     *m_modified = true;
 }
 
-void Puzzle::arrangeForTest(const TPatternRecord& placements) {
+void Puzzle::LayPieces(const TPatternRecord& placements) {
     for (int piece = 1; piece <= kPieceCount; ++piece) {
         if (piece != m_selected) {
             RemovePiece(piece);

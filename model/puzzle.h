@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The puzzle state the main window owns for the whole run, with every operation on it: setting up
+// The puzzle state the game session owns for the whole run, with every operation on it: setting up
 // a pattern, the solution check, lifting, moving, turning, mirroring and dropping pieces with the
-// mouse, and the help command. It knows nothing of Qt: whatever the interface must show or play
-// is requested through PuzzleView, in the game's order. Nothing here allocates.
+// mouse, and the help command. It knows nothing of Qt: what the board must draw goes to a
+// BoardCanvas, everything else the game must hear about (sounds, the solve) to PuzzleEvents, in
+// the game's order. Nothing here allocates.
 //
 // Invariant: every piece except the selected one is in the board grid with all its stamps at its
 // placement, and every placement in the board grid lies inside the board.
@@ -10,7 +11,9 @@
 
 #include "model/cellgrid.h"
 #include "model/geometry.h"
-#include "model/puzzleview.h"
+#include "model/boardcanvas.h"
+#include "model/patternstatus.h"
+#include "model/puzzleevents.h"
 
 #include <cstdint>
 
@@ -18,18 +21,21 @@ namespace tangram {
 
 enum class MouseButton { Left, Middle, Right };
 
-// Play states: pieces can be moved only while playing.
-inline constexpr std::uint8_t kPlaying = 0;
-inline constexpr std::uint8_t kSolved = 1;  // solved by the player
-inline constexpr std::uint8_t kGivenUp = 2; // completed by the help command
+// Pieces can be moved only while playing; the state returns to Playing with the next set-up.
+enum class PlayState : std::uint8_t {
+    Playing = 0,
+    Solved = 1,  // by the player
+    GivenUp = 2, // completed by the help command
+};
 
-// Status byte bits.
-inline constexpr std::uint8_t kDoneBit = 8;
-inline constexpr std::uint8_t kRevealedMask = 7;
+// Where a press lands on a piece: outside it, near its reference point (a drag moves the piece)
+// or farther out (a drag turns it). The zone of the press is also the drag mode.
+enum class HitZone { Outside = 0, Move = 1, Turn = 2 };
 
 class Puzzle {
 public:
-    explicit Puzzle(PuzzleView& view);
+    // Both must outlive the puzzle.
+    Puzzle(BoardCanvas& canvas, PuzzleEvents& events);
     Puzzle(const Puzzle&) = delete;
     Puzzle& operator=(const Puzzle&) = delete;
 
@@ -40,10 +46,10 @@ public:
     // piece 1..7
     const TPlacement& placement(int piece) const { return m_placements[piece - 1]; }
     int selectedPiece() const { return m_selected; }
-    std::uint8_t playState() const { return m_playState; }
+    PlayState playState() const { return m_playState; }
     int anchorColumn() const { return m_anchorColumn; }
     int anchorRow() const { return m_anchorRow; }
-    int dragMode() const { return m_dragMode; }
+    HitZone dragMode() const { return m_dragMode; }
     int grabDx() const { return m_grabDx; }
     int grabDy() const { return m_grabDy; }
     int turnBase() const { return m_turnBase; }
@@ -61,20 +67,19 @@ public:
     // the XOR outline erased and redrawn when it actually moves.
     void MoveSelectedPiece(int column, int row);
 
-    // Prepares the board for `pattern`, whose status byte is `status`. The puzzle keeps references
-    // to `status` and `modified` (the main window's status table entry and modified flag) and
-    // updates them when the figure is solved or the help reveals a piece; both must outlive the
-    // next SetUpPattern. Requests SetHelpEnabled; draws nothing. A pattern whose pieces would leave
+    // Prepares the board for `pattern`, whose status is `status`. The puzzle keeps references to
+    // `status` and `modified` (the session's status table entry and modified flag) and updates
+    // them when the figure is solved or the help reveals a piece; both must outlive the next
+    // SetUpPattern. Requests SetHelpEnabled; draws nothing. A pattern whose pieces would leave
     // the grid is set up safely: its silhouette is clipped to the grid and such pieces are never
     // revealed (they stay at home).
-    void SetUpPattern(const TPatternRecord& pattern, std::uint8_t& status, bool& modified);
+    void SetUpPattern(const TPatternRecord& pattern, PatternStatus& status, bool& modified);
     // After a successful drop while playing: compares the board with the silhouette up to a
     // translation and, on success, runs the success sequence.
     void CheckSolution();
 
     // --- mouse on the board (x, y in board pixels; may lie outside while the pointer is held) ---
-    // 0 outside the piece, 1 move zone, 2 turn zone.
-    int PieceHitZone(int x, int y, int piece) const;
+    HitZone PieceHitZone(int x, int y, int piece) const;
     void PickPiece(int x, int y);
     void boxMousedown(MouseButton button, int x, int y);
     void boxMouseMove(bool leftHeld, int x, int y);
@@ -82,31 +87,33 @@ public:
     // The help command: reveals one more piece of the solution.
     void TipBtnClick();
 
-    // Test support: puts the puzzle into a given arrangement with no piece lifted. Each placement
-    // must be inside the board.
-    void arrangeForTest(const TPatternRecord& placements);
+    // Lays the pieces at `placements` with none lifted and draws nothing, so that the figure
+    // checker and the benchmarks can test an arrangement with the game's own solution check.
+    // Each placement must be inside the board.
+    void LayPieces(const TPatternRecord& placements);
 
 private:
-    void setTurnOrGrab(int zone, int x, int y, int gx, int gy);
+    void setTurnOrGrab(HitZone zone, int x, int y, int gx, int gy);
     void revealPieces(int count);
     static int nearestSixteenth(long double angle);
 
-    PuzzleView& m_view;
+    BoardCanvas& m_canvas;
+    PuzzleEvents& m_events;
     TCellGrid m_board{};
     TCellGrid m_target{};
     TPatternRecord m_pattern{};
     TPatternRecord m_placements{};
-    std::uint8_t m_noStatus = 0;
+    PatternStatus m_noStatus;
     bool m_noModified = false;
-    std::uint8_t* m_status = &m_noStatus;
+    PatternStatus* m_status = &m_noStatus;
     bool* m_modified = &m_noModified;
     int m_selected = 0;
-    std::uint8_t m_playState = kPlaying;
+    PlayState m_playState = PlayState::Playing;
     int m_anchorColumn = 0;
     int m_anchorRow = 0;
     int m_cellWidth = 0;
     int m_cellHeight = 0;
-    int m_dragMode = 0;
+    HitZone m_dragMode = HitZone::Outside;
     int m_grabDx = 0;
     int m_grabDy = 0;
     int m_turnBase = 0;

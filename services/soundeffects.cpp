@@ -14,7 +14,7 @@ namespace tangram {
 
 namespace {
 
-// Resource names of the clips, in the game's numbering 1..6.
+// Resource names of the clips, in the order of SoundEffect.
 constexpr std::array<const char*, SoundEffects::kClipCount> kClipFiles = {
     ":/sounds/pick.wav", ":/sounds/drop.wav",   ":/sounds/turn.wav",
     ":/sounds/move.wav", ":/sounds/solved.wav", ":/sounds/refused.wav",
@@ -38,6 +38,12 @@ QByteArray widenTo16Bit(const QByteArray& samples) {
     return out;
 }
 
+// Index of the clip of `sound` in the tables, or -1 for a value that names no effect.
+int clipIndex(SoundEffect sound) {
+    const int n = static_cast<int>(sound);
+    return n >= 1 && n <= SoundEffects::kClipCount ? n - 1 : -1;
+}
+
 } // namespace
 
 SoundEffects::SoundEffects(DeviceProbe probe) : m_probe(std::move(probe)) {
@@ -49,10 +55,11 @@ SoundEffects::~SoundEffects() {
     retireSink();
 }
 
-QByteArray SoundEffects::clip(int n) {
-    if (n < 1 || n > kClipCount)
+QByteArray SoundEffects::clip(SoundEffect sound) {
+    const int index = clipIndex(sound);
+    if (index < 0)
         return {};
-    QFile file(QString::fromLatin1(kClipFiles[n - 1]));
+    QFile file(QString::fromLatin1(kClipFiles[static_cast<std::size_t>(index)]));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -75,7 +82,7 @@ bool SoundEffects::prepareOutput() {
             return false;
     }
     for (int n = 1; n <= kClipCount; ++n) {
-        const std::optional<WavClip> wav = parseWavClip(clip(n));
+        const std::optional<WavClip> wav = parseWavClip(clip(static_cast<SoundEffect>(n)));
         if (wav && wav->isGameFormat())
             m_samples[n - 1] = widen ? widenTo16Bit(wav->samples) : wav->samples;
     }
@@ -91,12 +98,13 @@ void SoundEffects::retireSink() {
     m_sink = nullptr;
 }
 
-void SoundEffects::PlaySoundEffect(int n) {
-    if (!m_enabled || n < 1 || n > kClipCount)
+void SoundEffects::PlaySoundEffect(SoundEffect sound) {
+    const int index = clipIndex(sound);
+    if (!m_enabled || index < 0)
         return;
     if (!prepareOutput())
         return;
-    const QByteArray& samples = m_samples[n - 1];
+    const QByteArray& samples = m_samples[static_cast<std::size_t>(index)];
     if (samples.isEmpty())
         return;
     retireSink();

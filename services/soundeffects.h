@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's six sound effects, played asynchronously from memory:
-//   1 a piece picked up, 2 a piece put down, 3 a turn step, 4 a move step, 5 a solved figure,
-//   6 a refused put-down.
+// The game's six sound effects (SoundEffect), played asynchronously from memory.
 //
 // PlaySoundEffect never waits for a sound and never reports an error: a new sound cuts off the one
 // playing; while the effects are disabled (the toolbar's sound toggle is up) nothing plays;
@@ -18,6 +16,8 @@
 // Needs a QCoreApplication. Lives on the user-interface thread.
 #pragma once
 
+#include "model/puzzleevents.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QByteArray>
@@ -30,7 +30,7 @@ namespace tangram {
 
 class SoundEffects {
 public:
-    static constexpr int kClipCount = 6;
+    static constexpr int kClipCount = kSoundEffectCount;
 
     // Answers which output device to play on; a null device means there is none. Tests hand in
     // their own; the game uses the system's default output.
@@ -42,8 +42,8 @@ public:
     SoundEffects(const SoundEffects&) = delete;
     SoundEffects& operator=(const SoundEffects&) = delete;
 
-    // Plays clip n (1..6); any other n is ignored.
-    void PlaySoundEffect(int n);
+    // Plays the clip of `sound`; a value outside the six effects is ignored.
+    void PlaySoundEffect(SoundEffect sound);
 
     // Switching off also silences a sound still playing.
     void setEnabled(bool enabled);
@@ -52,9 +52,9 @@ public:
     // Whether a clip is being played right now.
     bool isPlaying() const;
 
-    // The complete RIFF WAVE file of clip n (1..6) as embedded in the program; empty for any
-    // other n.
-    static QByteArray clip(int n);
+    // The complete RIFF WAVE file of the clip of `sound` as embedded in the program; empty for a
+    // value outside the six effects.
+    static QByteArray clip(SoundEffect sound);
 
 private:
     // Finds the device and the format on the first call; false when the game stays silent.

@@ -20,8 +20,7 @@ QSize deviceSize(QSize logical, qreal dpr) {
 
 } // namespace
 
-BoardWidget::BoardWidget(Puzzle& puzzle, QWidget* parent)
-    : QWidget(parent), m_puzzle(puzzle), m_cursors(loadBoardCursors()) {
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), m_cursors(loadBoardCursors()) {
     // Moves without a button only change the cursor; they need tracking.
     setMouseTracking(true);
     // paintEvent covers every pixel from the buffer.
@@ -29,17 +28,23 @@ BoardWidget::BoardWidget(Puzzle& puzzle, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
+void BoardWidget::setPuzzle(Puzzle* puzzle) {
+    m_puzzle = puzzle;
+    boxPaint();
+}
+
 bool BoardWidget::bufferCurrent() const {
     const qreal dpr = devicePixelRatioF();
-    return !m_buffer.isNull() && m_buffer.devicePixelRatio() == dpr &&
+    return m_puzzle && !m_buffer.isNull() && m_buffer.devicePixelRatio() == dpr &&
            m_buffer.size() == deviceSize(size(), dpr) &&
-           m_bufferCellWidth == m_puzzle.cellWidth() && m_bufferCellHeight == m_puzzle.cellHeight();
+           m_bufferCellWidth == m_puzzle->cellWidth() &&
+           m_bufferCellHeight == m_puzzle->cellHeight();
 }
 
 void BoardWidget::rebuildBuffer() {
     const qreal dpr = devicePixelRatioF();
     const QSize device = deviceSize(size(), dpr);
-    if (device.isEmpty()) {
+    if (device.isEmpty() || !m_puzzle) {
         m_buffer = QImage();
         return;
     }
@@ -47,36 +52,33 @@ void BoardWidget::rebuildBuffer() {
         m_buffer = QImage(device, QImage::Format_RGB32);
     }
     m_buffer.setDevicePixelRatio(dpr);
-    m_bufferCellWidth = m_puzzle.cellWidth();
-    m_bufferCellHeight = m_puzzle.cellHeight();
+    m_bufferCellWidth = m_puzzle->cellWidth();
+    m_bufferCellHeight = m_puzzle->cellHeight();
 
     // The whole of the board becomes silver, then the pieces by the play state.
     m_buffer.fill(boardRgb(kSilver));
     Colour fill = kBlack;
-    if (m_puzzle.playState() == kSolved) {
+    if (m_puzzle->playState() == PlayState::Solved) {
         fill = kGreen;
-    } else if (m_puzzle.playState() == kGivenUp) {
+    } else if (m_puzzle->playState() == PlayState::GivenUp) {
         fill = kRed;
     }
     QRect touched;
     placedPieces(fill, kGrey, touched);
-    if (m_puzzle.selectedPiece() != 0) {
-        outlinePiece(m_puzzle.selectedPiece(), kYellow, true, touched);
+    if (m_puzzle->selectedPiece() != 0) {
+        outlinePiece(m_puzzle->selectedPiece(), kYellow, true, touched);
     }
 }
 
 int BoardWidget::outlineOf(int piece, Outline& points) const {
-    const TPlacement& placement = m_puzzle.placement(piece);
-    const int shape = PieceShapeOf(piece);
-    const int count = VertexCount(shape);
-    const int cw = m_puzzle.cellWidth();
-    const int ch = m_puzzle.cellHeight();
-    for (int v = 0; v < count; ++v) {
-        const GridOffset offset = OutlineVertex(shape, v, placement.orientation);
-        points[static_cast<std::size_t>(v)] =
-            QPoint((placement.column + offset.x) * cw, (placement.row + offset.y) * ch);
+    const PieceCorners corners = PieceOutline(piece, m_puzzle->placement(piece));
+    const int cw = m_puzzle->cellWidth();
+    const int ch = m_puzzle->cellHeight();
+    for (int v = 0; v < corners.count; ++v) {
+        const GridOffset corner = corners.points[static_cast<std::size_t>(v)];
+        points[static_cast<std::size_t>(v)] = QPoint(corner.x * cw, corner.y * ch);
     }
-    return count;
+    return corners.count;
 }
 
 void BoardWidget::fillPiece(int piece, Colour fill, Colour pen, QRect& touched) {
@@ -87,7 +89,7 @@ void BoardWidget::fillPiece(int piece, Colour fill, Colour pen, QRect& touched) 
 }
 
 void BoardWidget::placedPieces(Colour fill, Colour pen, QRect& touched) {
-    const int selected = m_puzzle.selectedPiece();
+    const int selected = m_puzzle->selectedPiece();
     for (int piece = 1; piece <= kPieceCount; ++piece) {
         if (piece != selected) {
             fillPiece(piece, fill, pen, touched);
@@ -155,7 +157,7 @@ void BoardWidget::boxPaint() {
     update();
 }
 
-void BoardWidget::setBoardCursor(BoardCursor cursor) {
+void BoardWidget::SetBoardCursor(BoardCursor cursor) {
     // Called on every pointer movement over a lifted piece; only a change reaches the window
     // system.
     if (cursor == m_cursorKind) {
@@ -192,6 +194,10 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 }
 
 void BoardWidget::press(QMouseEvent* event) {
+    if (!m_puzzle) {
+        event->ignore();
+        return;
+    }
     MouseButton button;
     switch (event->button()) {
     case Qt::LeftButton:
@@ -209,7 +215,7 @@ void BoardWidget::press(QMouseEvent* event) {
     }
     // Whole logical pixels; positions left of or above the board stay negative.
     const QPointF position = event->position();
-    m_puzzle.boxMousedown(button, qFloor(position.x()), qFloor(position.y()));
+    m_puzzle->boxMousedown(button, qFloor(position.x()), qFloor(position.y()));
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
@@ -221,11 +227,14 @@ void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_puzzle) {
+        return;
+    }
     // While a button is held the widget keeps the pointer (Qt's implicit grab), so positions
     // may lie outside the board.
     const QPointF position = event->position();
     const bool leftHeld = (event->buttons() & Qt::LeftButton) != 0;
-    m_puzzle.boxMouseMove(leftHeld, qFloor(position.x()), qFloor(position.y()));
+    m_puzzle->boxMouseMove(leftHeld, qFloor(position.x()), qFloor(position.y()));
 }
 
 } // namespace tangram

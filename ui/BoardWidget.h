@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board `box` of the main window: the seven pieces on a silver ground, drawn from the state
-// of the puzzle the main window owns, and the mouse on the board turned into the puzzle's
-// boxMousedown and boxMouseMove.
+// of the game session's puzzle, and the mouse on the board turned into the puzzle's boxMousedown
+// and boxMouseMove. It is the puzzle's BoardCanvas: the puzzle's drawing requests come here.
 //
 // Drawing is immediate. The board keeps a back buffer and the drawing primitives paint on it at
 // once, then schedule a repaint of just the rectangle they touched; paintEvent only copies the
@@ -20,11 +20,12 @@
 // dpr (another screen) or a new cell size. A primitive called while the buffer is out of date
 // draws nothing and leaves the rebuild to the next paint, which shows the state it finds.
 //
-// Ownership: the puzzle is owned by the main window and must outlive the board.
+// Ownership: the puzzle belongs to the game session and must outlive the board. Until setPuzzle
+// the board shows its silver ground and ignores the mouse.
 #pragma once
 
 #include "model/puzzle.h"
-#include "model/puzzleview.h"
+#include "model/boardcanvas.h"
 #include "ui/cursors.h"
 #include "ui/pieceraster.h"
 
@@ -37,21 +38,22 @@ class QMouseEvent;
 
 namespace tangram {
 
-class BoardWidget : public QWidget {
+class BoardWidget : public QWidget, public BoardCanvas {
     Q_OBJECT
 
 public:
-    explicit BoardWidget(Puzzle& puzzle, QWidget* parent = nullptr);
+    explicit BoardWidget(QWidget* parent = nullptr);
+    void setPuzzle(Puzzle* puzzle);
 
     // The drawing primitives, at the puzzle's current placements and cell size. Colours are
     // $00BBGGRR.
     // Closed outline of `piece`, one logical pixel wide; exclusive-or'd into the board when
     // `xorMode`, else copied.
-    void DrawPieceOutline(int piece, Colour colour, bool xorMode);
+    void DrawPieceOutline(int piece, Colour colour, bool xorMode) override;
     // `piece` as a polygon filled with `fill` and edged with `pen`.
-    void DrawPieceFilled(int piece, Colour fill, Colour pen);
+    void DrawPieceFilled(int piece, Colour fill, Colour pen) override;
     // DrawPieceFilled for pieces 1..7 in order, skipping the puzzle's selected piece.
-    void DrawPlacedPieces(Colour fill, Colour pen);
+    void DrawPlacedPieces(Colour fill, Colour pen) override;
 
     // The whole picture from the state: silver ground, the placed pieces in the colour of the
     // play state with grey edges, and the yellow XOR outline of the selected piece. Repaints
@@ -59,7 +61,7 @@ public:
     void boxPaint();
 
     // Hand, move (CRMOVE1) or turn (CRTURN2).
-    void setBoardCursor(BoardCursor cursor);
+    void SetBoardCursor(BoardCursor cursor) override;
     BoardCursor boardCursor() const { return m_cursorKind; }
 
     // The back buffer in device pixels (null before the first picture); for tests and
@@ -87,7 +89,7 @@ private:
     void updateDevice(const QRect& touched);
     void press(QMouseEvent* event);
 
-    Puzzle& m_puzzle;
+    Puzzle* m_puzzle = nullptr;
     QImage m_buffer;
     // The cell size the buffer was drawn with.
     int m_bufferCellWidth = -1;

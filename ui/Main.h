@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: owns the game's shared values and the puzzle for the whole run, shows the
-// toolbar and the board, and runs every command of the game (new game, load, save, categories,
-// next/previous pattern, help, language, rules, info, web page, exit) with the save rule and the
-// close flow. The other windows are reached through GameDialogs, plugged in by the program's
-// start; until then the commands that need them do nothing.
+// The main window: the toolbar and the board of the game session it hosts. Each toolbar button
+// runs one command of the session; the window answers the session's questions with the message
+// pages and file dialogs, shows its errors, plays its sounds and follows its state (caption,
+// hints, help button, preview). The other windows are reached through GameDialogs, plugged in by
+// the program's start; until then the commands that need them do nothing.
 //
-// Settings are read once while the window is created and written once when it closes; the
-// placement record is written when the window is destroyed.
+// The main window's own settings (size, placement record) are written when it closes and when it
+// is destroyed; the session reads and writes the rest.
 #pragma once
 
-#include "data/gamestate.h"
-#include "model/puzzle.h"
-#include "model/puzzleview.h"
+#include "game/gamehost.h"
+#include "game/gamesession.h"
 #include "services/settingsstore.h"
 #include "services/soundeffects.h"
 #include "services/weblink.h"
@@ -30,7 +29,7 @@ namespace tangram {
 class BoardWidget;
 class GameDialogs;
 
-class TMainform : public QWidget, public PuzzleView {
+class TMainform : public QWidget, public GameHost {
     Q_OBJECT
 public:
     // `programDir` is the folder holding "kelm.dat" and the help file, ending in '/'; empty means
@@ -43,57 +42,31 @@ public:
 
     // Set when the pattern library could not be read at creation: the message to show before the
     // program ends (in the language from the settings).
-    const QString& libraryError() const { return m_libraryError; }
+    const QString& libraryError() const { return m_session.libraryError(); }
 
-    GameState& state() { return m_state; }
-    const GameState& state() const { return m_state; }
-    Puzzle& puzzle() { return m_puzzle; }
+    GameSession& session() { return m_session; }
+    const GameState& state() const { return m_session.state(); }
     BoardWidget* board() const { return m_box; }
     QToolButton* toolButton(ToolButtonId id) const { return m_buttons[static_cast<int>(id)]; }
-    QFileDialog* saveDialog();
-    QFileDialog* openDialog();
-    bool soundOn() const;
-    const SoundEffects& sounds() const { return m_sounds; }
 
-    // --- commands ---
-    void NewgameBtnClick();
-    void LoadBtnClick();
-    void SaveBtnClick();
-    void StatBtnClick();
-    void ExitBtnClick();
-    void ChangeCategory(int category);
+    // --- commands of the toolbar that the session does not carry ---
     void SelectBtnClick();
-    void UpBtnClick();
-    void DownBtnClick();
-    void TipBtnClick();
     void TongueBtnClick();
+    void StatBtnClick();
     void rules();
     void info();
     void WebBtnClick();
 
-    void ShowTitle();
-    void SetHints();
-    // Writes the progress file; shows the error and returns false when it cannot.
-    bool SaveGame(const QString& path);
-    void SaveGameAs();
-    bool LoadGame(const QString& path);
-    // SaveGame to the progress path when there is one, otherwise SaveGameAs.
-    void saveByRule();
-    // Sets up the current pattern (level clamped into the table) and repaints.
-    void SetUpPattern();
-    void repaintAll();
+    // --- GameHost ---
+    ModalResult askPage(MessagePage page) override;
+    QString askSavePath(const QString& folder, const QString& current) override;
+    QString askOpenPath(const QString& folder) override;
+    void showError(const QString& message) override;
+    void playSound(SoundEffect sound) override;
+    void figureSolved() override;
+    void stateChanged() override;
 
-    // --- requests of the puzzle ---
-    void DrawPieceOutline(int piece, Colour colour, bool xorMode) override;
-    void DrawPieceFilled(int piece, Colour fill, Colour pen) override;
-    void DrawPlacedPieces(Colour fill, Colour pen) override;
-    void PlaySoundEffect(int sound) override;
-    void ShowWonPage() override;
-    void RefreshPreview() override;
-    void SetHelpEnabled(bool enabled) override;
-    void SetBoardCursor(BoardCursor cursor) override;
-
-signals:
+Q_SIGNALS:
     // The close flow has run and the window accepted the close: the program ends.
     void closed();
 
@@ -105,19 +78,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void formCreate(const QString& programDir);
     void formActivate();
-    bool formCloseQuery();
-    void formClose();
     void formResize();
     void buildToolbar();
+    void SetHints();
+    void ShowTitle();
     void makeFileDialogs();
-    void showError(const QString& text);
-    QString initialSaveFolder() const;
 
     SettingsStore& m_settings;
-    GameState m_state;
-    Puzzle m_puzzle{*this};
+    BoardWidget* m_box;
+    GameSession m_session;
     SoundEffects m_sounds;
     WebLink m_web;
     GameDialogs* m_dialogs = nullptr;
@@ -125,12 +95,10 @@ private:
     QWidget* m_toolPanel = nullptr;
     std::array<QToolButton*, kToolButtonCount> m_buttons{};
     QButtonGroup* m_categoryGroup = nullptr;
-    BoardWidget* m_box = nullptr;
     QFileDialog* m_saveDlg = nullptr;
     QFileDialog* m_openDlg = nullptr;
 
     QPixmap m_tile;
-    QString m_libraryError;
     bool m_firstActivation = true;
     bool m_placementApplied = false;
     bool m_closed = false;

@@ -2,7 +2,7 @@
 // The game's colours ($00BBGGRR, red in the low byte) as Qt pixel values.
 #pragma once
 
-#include "model/puzzleview.h"
+#include "model/boardcanvas.h"
 
 #include <QRgb>
 

@@ -3,19 +3,23 @@
 // plugs them in; tests plug in fakes. Every call is modal where the window is a dialog.
 #pragma once
 
+#include "data/language.h"
+#include "game/messagepage.h"
+
+#include <optional>
+
 namespace tangram {
 
 class GameDialogs {
 public:
     virtual ~GameDialogs() = default;
 
-    // Message page 1..9; returns the modal result (1 OK, 2 cancel, 6 yes, 7 no).
-    virtual int showMessagePage(int page) = 0;
+    virtual ModalResult showMessagePage(MessagePage page) = 0;
     virtual void showSplash() = 0;
-    // Lets the player choose the language; writes it into the shared state.
-    virtual void showLanguageDialog() = 0;
-    // True when the player chose a pattern (the dialog has set the level).
-    virtual bool showSelectDialog() = 0;
+    // The language the player chose, or nothing when the dialog was closed without a choice.
+    virtual std::optional<Language> showLanguageDialog() = 0;
+    // The pattern the player chose (1-based), or 0 when the dialog was cancelled.
+    virtual int showSelectDialog() = 0;
     virtual void showStatistics() = 0;
     virtual void showInfo() = 0;
     // Repaints the always-on-top preview window (silhouette and caption).

@@ -86,10 +86,11 @@ const std::vector<FigurePiece> kSquareFigure{
 };
 
 QPolygonF pieceOutline(const FigurePiece& piece) {
+    const PieceCorners corners = ShapeOutline(piece.shape, piece.x, piece.y, piece.orientation);
     QPolygonF polygon;
-    for (int v = 0; v < VertexCount(piece.shape); ++v) {
-        const GridOffset offset = OutlineVertex(piece.shape, v, piece.orientation);
-        polygon << QPointF(piece.x + offset.x, piece.y + offset.y);
+    for (int v = 0; v < corners.count; ++v) {
+        const GridOffset corner = corners.points[static_cast<std::size_t>(v)];
+        polygon << QPointF(corner.x, corner.y);
     }
     return polygon;
 }

@@ -5,8 +5,8 @@
 
 namespace tangram {
 
-QString hintText(ToolButtonId button, int language) {
-    const bool de = language == 1;
+QString hintText(ToolButtonId button, Language language) {
+    const bool de = isGerman(language);
     switch (button) {
     case ToolButtonId::Load:
         return de ? QStringLiteral("Ich hol mir einen alten Spielstand.")
@@ -58,10 +58,10 @@ QString hintText(ToolButtonId button, int language) {
            categoryName(language, category);
 }
 
-QString mainCaption(const QString& progressPath, int language) {
+QString mainCaption(const QString& progressPath, Language language) {
     QString caption = QStringLiteral("Wimbo Tangram");
     if (!progressPath.isEmpty()) {
-        caption += (language == 1 ? QStringLiteral(" - Spiel ") : QStringLiteral(" - Game ")) +
+        caption += (isGerman(language) ? QStringLiteral(" - Spiel ") : QStringLiteral(" - Game ")) +
                    fileNamePart(progressPath);
     }
     return caption;

@@ -2,6 +2,7 @@
 // The toolbar's hint texts in both languages and the window caption.
 #pragma once
 
+#include "data/language.h"
 #include "ui/glyphs.h"
 
 #include <QString>
@@ -12,9 +13,9 @@ namespace tangram {
 using ToolButtonId = ToolGlyph;
 inline constexpr int kToolButtonCount = kToolGlyphCount;
 
-// The hint of a button in the given language (German exactly when 1).
-QString hintText(ToolButtonId button, int language);
+// The hint of a button in the given language (German or else English).
+QString hintText(ToolButtonId button, Language language);
 // "Wimbo Tangram", followed by the progress file's name when there is one.
-QString mainCaption(const QString& progressPath, int language);
+QString mainCaption(const QString& progressPath, Language language);
 
 } // namespace tangram

@@ -79,35 +79,42 @@ void TMainform::buildToolbar() {
             toolButton(static_cast<ToolButtonId>(static_cast<int>(ToolButtonId::Humans) + c));
         button->setCheckable(true);
         m_categoryGroup->addButton(button, c);
-        connect(button, &QToolButton::clicked, this, [this, c] { ChangeCategory(c); });
+        connect(button, &QToolButton::clicked, this, [this, c] { m_session.changeCategory(c); });
     }
     QToolButton* sound = toolButton(ToolButtonId::Sound);
     sound->setCheckable(true);
-    connect(sound, &QToolButton::toggled, this, [this](bool on) { m_sounds.setEnabled(on); });
+    connect(sound, &QToolButton::toggled, this, [this](bool on) {
+        m_session.setSoundOn(on);
+        m_sounds.setEnabled(on);
+    });
 
-    auto wire = [this](ToolButtonId id, void (TMainform::*handler)()) {
+    auto wire = [this](ToolButtonId id, auto handler) {
         connect(toolButton(id), &QToolButton::clicked, this, handler);
     };
-    wire(ToolButtonId::Newgame, &TMainform::NewgameBtnClick);
-    wire(ToolButtonId::Load, &TMainform::LoadBtnClick);
-    wire(ToolButtonId::Save, &TMainform::SaveBtnClick);
+    auto command = [this](ToolButtonId id, void (GameSession::*handler)()) {
+        connect(toolButton(id), &QToolButton::clicked, this, [this, handler] {
+            (m_session.*handler)();
+        });
+    };
+    command(ToolButtonId::Newgame, &GameSession::newGame);
+    command(ToolButtonId::Load, &GameSession::load);
+    command(ToolButtonId::Save, &GameSession::save);
+    command(ToolButtonId::Up, &GameSession::next);
+    command(ToolButtonId::Down, &GameSession::previous);
+    command(ToolButtonId::Tip, &GameSession::help);
+    wire(ToolButtonId::Exit, &TMainform::close);
     wire(ToolButtonId::Stat, &TMainform::StatBtnClick);
-    wire(ToolButtonId::Exit, &TMainform::ExitBtnClick);
     wire(ToolButtonId::Select, &TMainform::SelectBtnClick);
-    wire(ToolButtonId::Up, &TMainform::UpBtnClick);
-    wire(ToolButtonId::Down, &TMainform::DownBtnClick);
-    wire(ToolButtonId::Tip, &TMainform::TipBtnClick);
     wire(ToolButtonId::Tongue, &TMainform::TongueBtnClick);
     wire(ToolButtonId::Rules, &TMainform::rules);
     wire(ToolButtonId::Info, &TMainform::info);
     wire(ToolButtonId::Web, &TMainform::WebBtnClick);
-    SetHints();
 }
 
 void TMainform::SetHints() {
     for (const ButtonSpec& entry : kButtons) {
         QToolButton* button = m_buttons[static_cast<int>(entry.id)];
-        const QString hint = hintText(entry.id, m_state.language);
+        const QString hint = hintText(entry.id, state().language);
         // The hint as the game words it, with the key that does the same.
         button->setToolTip(hint + QStringLiteral("  (") +
                            keyOf(entry).toString(QKeySequence::NativeText) + ')');

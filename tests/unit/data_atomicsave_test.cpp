@@ -51,9 +51,9 @@ TEST(AtomicSave, FailedWriteKeepsTheOldFileByteForByte) {
 
     auto state = std::make_unique<GameState>();
     state->category = 0;
-    state->patternCount = 1000;
+    state->setPatternCount(1000);
     state->status.fill(9);
-    state->language = 0;
+    state->language = Language::English;
     FileResult result;
     {
         FileSizeLimit limit(64);

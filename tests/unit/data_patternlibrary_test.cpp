@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/patternlibrary.h"
 #include "data_support.h"
+#include "model/libraryrecord.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,10 +15,12 @@ using namespace tangram::testing;
 namespace {
 
 // GameState carries two 1000-entry tables; keep it off the stack.
+// A state whose previous category was full, so that any level up to 1000 is its current one.
 std::unique_ptr<GameState> stateFor(int category, int level = 1) {
     auto state = std::make_unique<GameState>();
     state->category = category;
-    state->level = level;
+    state->setPatternCount(kMaxPatterns);
+    state->setLevel(level);
     return state;
 }
 
@@ -44,14 +47,14 @@ TEST(PatternLibrary, KeepsOnlyTheCategoryInFileOrder) {
 
     auto humans = stateFor(0);
     readFrom(data, *humans);
-    ASSERT_EQ(humans->patternCount, 3);
+    ASSERT_EQ(humans->patternCount(), 3);
     EXPECT_EQ(humans->patterns[1], expectedPattern(10));
     EXPECT_EQ(humans->patterns[2], expectedPattern(30));
     EXPECT_EQ(humans->patterns[3], expectedPattern(40));
 
     auto buildings = stateFor(3);
     readFrom(data, *buildings);
-    ASSERT_EQ(buildings->patternCount, 2);
+    ASSERT_EQ(buildings->patternCount(), 2);
     EXPECT_EQ(buildings->patterns[1], expectedPattern(20));
     EXPECT_EQ(buildings->patterns[2], expectedPattern(50));
 }
@@ -62,7 +65,7 @@ TEST(PatternLibrary, StoresThePlacementBytesInPieceOrder) {
         record.append(static_cast<char>(i * 11));
     auto state = stateFor(5);
     readFrom(record, *state);
-    ASSERT_EQ(state->patternCount, 1);
+    ASSERT_EQ(state->patternCount(), 1);
     for (int piece = 0; piece < kPieceCount; ++piece) {
         const TPlacement& p = state->patterns[1][static_cast<std::size_t>(piece)];
         EXPECT_EQ(p.column, static_cast<std::uint8_t>((3 * piece + 1) * 11));
@@ -79,8 +82,8 @@ TEST(PatternLibrary, StopsReadingOnceAThousandPatternsAreKept) {
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
     auto state = stateFor(2);
     readPatterns(buffer, *state);
-    EXPECT_EQ(state->patternCount, 1000);
-    EXPECT_EQ(buffer.pos(), 1001 * kPatternRecordSize);
+    EXPECT_EQ(state->patternCount(), 1000);
+    EXPECT_EQ(buffer.pos(), 1001 * kLibraryRecordSize);
     EXPECT_EQ(state->patterns[1000], expectedPattern(999 % 200));
 }
 
@@ -89,11 +92,11 @@ TEST(PatternLibrary, IgnoresATrailingPartialRecord) {
     QByteArray data = libraryRecord(4, 1) + libraryRecord(4, 2) + bytes({4});
     auto state = stateFor(4);
     readFrom(data, *state);
-    EXPECT_EQ(state->patternCount, 2);
+    EXPECT_EQ(state->patternCount(), 2);
 
     auto shortOnly = stateFor(4);
     readFrom(libraryRecord(4, 1).left(21), *shortOnly);
-    EXPECT_EQ(shortOnly->patternCount, 0);
+    EXPECT_EQ(shortOnly->patternCount(), 0);
 }
 
 TEST(PatternLibrary, RecordsOfNoCategoryNeverMatchOrShiftNumbering) {
@@ -101,7 +104,7 @@ TEST(PatternLibrary, RecordsOfNoCategoryNeverMatchOrShiftNumbering) {
                       libraryRecord(255, 4) + libraryRecord(0, 5);
     auto state = stateFor(0);
     readFrom(data, *state);
-    ASSERT_EQ(state->patternCount, 2);
+    ASSERT_EQ(state->patternCount(), 2);
     EXPECT_EQ(state->patterns[2], expectedPattern(5));
 }
 
@@ -110,7 +113,7 @@ TEST(PatternLibrary, KeepsPlacementsOffTheBoardSoNumberingHolds) {
     QByteArray data = libraryRecord(6, 250) + libraryRecord(6, 20);
     auto state = stateFor(6);
     readFrom(data, *state);
-    ASSERT_EQ(state->patternCount, 2);
+    ASSERT_EQ(state->patternCount(), 2);
     EXPECT_EQ(state->patterns[1], expectedPattern(250));
     EXPECT_EQ(state->patterns[2], expectedPattern(20));
 }
@@ -119,37 +122,37 @@ TEST(PatternLibrary, LowersTheLevelToTheCountOnly) {
     const QByteArray forty = manyRecords(40, 1);
     auto tooHigh = stateFor(1, 57);
     readFrom(forty, *tooHigh);
-    EXPECT_EQ(tooHigh->level, 40);
+    EXPECT_EQ(tooHigh->level(), 40);
 
     auto inRange = stateFor(1, 12);
     readFrom(forty, *inRange);
-    EXPECT_EQ(inRange->level, 12);
+    EXPECT_EQ(inRange->level(), 12);
 }
 
 TEST(PatternLibrary, RaisesALevelBelowOneToOne) {
     for (const int damaged : {0, -1, -100000}) {
         auto state = stateFor(1, damaged);
         readFrom(manyRecords(5, 1), *state);
-        EXPECT_EQ(state->level, 1) << "stored level " << damaged;
+        EXPECT_EQ(state->level(), 1) << "stored level " << damaged;
     }
 }
 
 TEST(PatternLibrary, EmptyCategoryGivesCountZeroLevelOneAndTheEmptyPattern) {
     auto state = stateFor(7, 30);
     readFrom(manyRecords(20, 0), *state);
-    EXPECT_EQ(state->patternCount, 0);
-    EXPECT_EQ(state->level, 1);
-    EXPECT_EQ(currentPattern(*state), kEmptyPattern);
+    EXPECT_EQ(state->patternCount(), 0);
+    EXPECT_EQ(state->level(), 1);
+    EXPECT_EQ(state->currentPattern(), kEmptyPattern);
 }
 
 TEST(PatternLibrary, ReloadClearsEntriesOfTheFormerCategory) {
     QByteArray data = manyRecords(10, 0) + manyRecords(3, 1);
     auto state = stateFor(0);
     readFrom(data, *state);
-    ASSERT_EQ(state->patternCount, 10);
+    ASSERT_EQ(state->patternCount(), 10);
     state->category = 1;
     readFrom(data, *state);
-    EXPECT_EQ(state->patternCount, 3);
+    EXPECT_EQ(state->patternCount(), 3);
     for (int n = 4; n <= kMaxPatterns; ++n)
         ASSERT_EQ(state->patterns[static_cast<std::size_t>(n)], TPatternRecord{}) << n;
 }
@@ -162,8 +165,8 @@ TEST(PatternLibrary, InterleavedCategoriesShareOutEveryRecord) {
     for (int category = 0; category < kCategoryCount; ++category) {
         auto state = stateFor(category);
         readFrom(data, *state);
-        EXPECT_EQ(state->patternCount, 100);
-        total += state->patternCount;
+        EXPECT_EQ(state->patternCount(), 100);
+        total += state->patternCount();
     }
     EXPECT_EQ(total, 800);
 }
@@ -179,8 +182,8 @@ TEST(LoadPatterns, ReadsKelmDatFromTheProgramDirectory) {
     const FileResult result = LoadPatterns(*state);
     EXPECT_TRUE(result.ok);
     EXPECT_TRUE(result.message.isEmpty());
-    EXPECT_EQ(state->patternCount, 2);
-    EXPECT_EQ(state->level, 2);
+    EXPECT_EQ(state->patternCount(), 2);
+    EXPECT_EQ(state->level(), 2);
     EXPECT_EQ(state->patterns[2], expectedPattern(9));
 }
 
@@ -188,25 +191,25 @@ TEST(LoadPatterns, MissingLibraryReportsInTheLanguageAndChangesNothing) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     struct Case {
-        int language;
+        Language language;
         const char* text;
     };
     const Case cases[] = {
-        {-1, "Can't find file kelm.dat. Program aborted."},
-        {0, "Can't find file kelm.dat. Program aborted."},
-        {1, "Datei kelm.dat konnte nicht gefunden werden. Programm wird abgebrochen."},
+        {Language::NotChosen, "Can't find file kelm.dat. Program aborted."},
+        {Language::English, "Can't find file kelm.dat. Program aborted."},
+        {Language::German, "Datei kelm.dat konnte nicht gefunden werden. Programm wird abgebrochen."},
     };
     for (const Case& c : cases) {
         auto state = stateFor(3, 9);
         state->programDir = dir.path() + '/';
         state->language = c.language;
-        state->patternCount = 4;
+        state->setPatternCount(14);
         state->patterns[1] = expectedPattern(77);
         const FileResult result = LoadPatterns(*state);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.message, QString::fromUtf8(c.text));
-        EXPECT_EQ(state->patternCount, 4);
-        EXPECT_EQ(state->level, 9);
+        EXPECT_EQ(state->patternCount(), 14);
+        EXPECT_EQ(state->level(), 9);
         EXPECT_EQ(state->patterns[1], expectedPattern(77));
     }
 }

@@ -20,14 +20,14 @@ std::unique_ptr<GameState> stateFor(int category, std::initializer_list<int> sta
     int n = 0;
     for (const int status : statuses)
         state->status[static_cast<std::size_t>(++n)] = static_cast<std::uint8_t>(status);
-    state->patternCount = n;
+    state->setPatternCount(n);
     return state;
 }
 
 std::unique_ptr<GameState> stateWithCount(int category, int count) {
     auto state = std::make_unique<GameState>();
     state->category = category;
-    state->patternCount = count;
+    state->setPatternCount(count);
     return state;
 }
 
@@ -210,13 +210,13 @@ TEST_F(ProgressFileTest, EveryCategoryRoundTripsThroughOneFile) {
     for (int category = 0; category < kCategoryCount; ++category) {
         saved[static_cast<std::size_t>(category)] = stateWithCount(category, count(random));
         GameState& state = *saved[static_cast<std::size_t>(category)];
-        for (int n = 1; n <= state.patternCount; ++n)
+        for (int n = 1; n <= state.patternCount(); ++n)
             state.status[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(status(random));
         ASSERT_TRUE(SaveGame(state, path("all.pzs")).ok);
     }
     for (int category = 0; category < kCategoryCount; ++category) {
         const GameState& before = *saved[static_cast<std::size_t>(category)];
-        auto after = stateWithCount(category, before.patternCount);
+        auto after = stateWithCount(category, before.patternCount());
         ASSERT_TRUE(LoadGame(*after, path("all.pzs")).ok);
         EXPECT_EQ(after->status, before.status) << "category " << category;
     }
@@ -225,14 +225,14 @@ TEST_F(ProgressFileTest, EveryCategoryRoundTripsThroughOneFile) {
 TEST_F(ProgressFileTest, LoadFailureNamesTheFileAndKeepsTheTable) {
     auto state = stateWithCount(0, 3);
     state->status.fill(2);
-    state->language = 0;
+    state->language = Language::English;
     FileResult result = LoadGame(*state, path("gone.pzs"));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Error occured while loading file gone.pzs!");
     EXPECT_EQ(state->status[1], 2);
 
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.pzs"));
-    state->language = 1;
+    state->language = Language::German;
     result = LoadGame(*state, path("folder.pzs"));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Fehler beim Laden des Spiels folder.pzs!");
@@ -254,7 +254,7 @@ TEST_F(ProgressFileTest, SaveIntoAVanishedFolderFails) {
     auto state = stateFor(0, {8});
     ASSERT_TRUE(SaveGame(*state, target).ok);
     ASSERT_TRUE(QDir(path("saves")).removeRecursively());
-    state->language = 1;
+    state->language = Language::German;
     const FileResult result = SaveGame(*state, target);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(

@@ -16,25 +16,25 @@ QString utf8(const char* text) {
 TEST(Texts, FileMessagesNameOnlyTheLastComponent) {
     const QString path = "/home/player/my.games/puzzle.pzs";
     EXPECT_EQ(fileNamePart(path), "puzzle.pzs");
-    EXPECT_EQ(overwriteQuestion(0, path), "Game puzzle.pzs already exists. Overwrite?");
-    EXPECT_EQ(overwriteQuestion(1, path),
+    EXPECT_EQ(overwriteQuestion(Language::English, path), "Game puzzle.pzs already exists. Overwrite?");
+    EXPECT_EQ(overwriteQuestion(Language::German, path),
               utf8("Spiel puzzle.pzs existiert bereits. Überschreiben?"));
-    EXPECT_EQ(saveFailedMessage(0, path),
+    EXPECT_EQ(saveFailedMessage(Language::English, path),
               "Cannot save game puzzle.pzs. Drive full or not writable.");
-    EXPECT_EQ(saveFailedMessage(1, path),
+    EXPECT_EQ(saveFailedMessage(Language::German, path),
               utf8("Kann Spiel puzzle.pzs nicht speichern. Datenträger voll oder nicht "
                    "beschreibbar."));
-    EXPECT_EQ(loadFailedMessage(0, path), "Error occured while loading file puzzle.pzs!");
-    EXPECT_EQ(loadFailedMessage(1, path), "Fehler beim Laden des Spiels puzzle.pzs!");
+    EXPECT_EQ(loadFailedMessage(Language::English, path), "Error occured while loading file puzzle.pzs!");
+    EXPECT_EQ(loadFailedMessage(Language::German, path), "Fehler beim Laden des Spiels puzzle.pzs!");
 }
 
 TEST(Texts, EveryLanguageButOneIsEnglish) {
-    for (const int language : {-1, 0, 2, 99}) {
+    for (const Language language : {Language::NotChosen, Language::English, Language::French}) {
         EXPECT_EQ(missingLibraryMessage(language), "Can't find file kelm.dat. Program aborted.");
         EXPECT_EQ(loadFailedMessage(language, "a.pzs"), "Error occured while loading file a.pzs!");
         EXPECT_EQ(categoryName(language, 0), "humans");
     }
-    EXPECT_EQ(missingLibraryMessage(1),
+    EXPECT_EQ(missingLibraryMessage(Language::German),
               "Datei kelm.dat konnte nicht gefunden werden. Programm wird abgebrochen.");
 }
 
@@ -56,16 +56,16 @@ TEST(Texts, CategoryNamesInBothLanguages) {
                             "Konvexe Tangrams",
                             "Buchstaben und Ziffern"};
     for (int category = 0; category < 8; ++category) {
-        EXPECT_EQ(categoryName(0, category), utf8(english[category]));
-        EXPECT_EQ(categoryName(1, category), utf8(german[category]));
-        EXPECT_LE(categoryName(1, category).size(), 25);
+        EXPECT_EQ(categoryName(Language::English, category), utf8(english[category]));
+        EXPECT_EQ(categoryName(Language::German, category), utf8(german[category]));
+        EXPECT_LE(categoryName(Language::German, category).size(), 25);
     }
 }
 
 TEST(Texts, CategoryOutsideTheTableHasNoName) {
     for (const int category : {-1, 8, 1000}) {
-        EXPECT_TRUE(categoryName(0, category).isEmpty());
-        EXPECT_TRUE(categoryName(1, category).isEmpty());
+        EXPECT_TRUE(categoryName(Language::English, category).isEmpty());
+        EXPECT_TRUE(categoryName(Language::German, category).isEmpty());
     }
 }
 

@@ -18,8 +18,8 @@ namespace {
 // reference point is pixel (300, 200); every other piece at home.
 struct Gestures : ::testing::Test {
     RecordingView view;
-    Puzzle puzzle{view};
-    std::uint8_t status = 0;
+    Puzzle puzzle{view, view};
+    PatternStatus status;
     bool modified = false;
     TPatternRecord figure = spreadFigure();
 
@@ -27,7 +27,7 @@ struct Gestures : ::testing::Test {
         puzzle.SetUpPattern(figure, status, modified);
         TPatternRecord at = HomePlacements;
         at[0] = {60, 40, 0};
-        puzzle.arrangeForTest(at);
+        puzzle.LayPieces(at);
         puzzle.SetCellSize(5, 5);
         view.take();
     }
@@ -40,20 +40,20 @@ struct Gestures : ::testing::Test {
 } // namespace
 
 TEST_F(Gestures, HitZonesOfTheSmallTriangle) {
-    EXPECT_EQ(puzzle.PieceHitZone(300 - 14, 200, 1), 1);
-    EXPECT_EQ(puzzle.PieceHitZone(300 - 15, 200, 1), 2);
-    EXPECT_EQ(puzzle.PieceHitZone(300 + 15, 200, 1), 2); // on the vertical edge
-    EXPECT_EQ(puzzle.PieceHitZone(300 + 16, 200, 1), 0);
-    EXPECT_EQ(puzzle.PieceHitZone(300, 200 + 15, 1), 2); // on the bottom edge
-    EXPECT_EQ(puzzle.PieceHitZone(300, 200 + 16, 1), 0);
+    EXPECT_EQ(puzzle.PieceHitZone(300 - 14, 200, 1), HitZone::Move);
+    EXPECT_EQ(puzzle.PieceHitZone(300 - 15, 200, 1), HitZone::Turn);
+    EXPECT_EQ(puzzle.PieceHitZone(300 + 15, 200, 1), HitZone::Turn); // on the vertical edge
+    EXPECT_EQ(puzzle.PieceHitZone(300 + 16, 200, 1), HitZone::Outside);
+    EXPECT_EQ(puzzle.PieceHitZone(300, 200 + 15, 1), HitZone::Turn); // on the bottom edge
+    EXPECT_EQ(puzzle.PieceHitZone(300, 200 + 16, 1), HitZone::Outside);
 }
 
 TEST_F(Gestures, PressOnAPieceLiftsItAndStartsMoving) {
     puzzle.boxMousedown(MouseButton::Left, 300 - 5, 200 + 5);
-    EXPECT_EQ(view.take(), (Calls{"sound 1", "filled 1 12632256 12632256", "placed 0 8355711",
+    EXPECT_EQ(view.take(), (Calls{"sound pick-up", "filled 1 12632256 12632256", "placed 0 8355711",
                                   "outline 1 65535 xor"}));
     EXPECT_EQ(puzzle.selectedPiece(), 1);
-    EXPECT_EQ(puzzle.dragMode(), 1);
+    EXPECT_EQ(puzzle.dragMode(), HitZone::Move);
     EXPECT_EQ(puzzle.grabDx(), 60 - 59);
     EXPECT_EQ(puzzle.grabDy(), 40 - 41);
     EXPECT_EQ(puzzle.boardGrid(), gridOf(puzzle, 1));
@@ -62,7 +62,7 @@ TEST_F(Gestures, PressOnAPieceLiftsItAndStartsMoving) {
     // The cursor follows the piece as it lay before the step: the pointer has left it.
     puzzle.boxMouseMove(true, 300 + 20, 200 + 5);
     EXPECT_EQ(view.take(),
-              (Calls{"cursor hand", "sound 4", "outline 1 65535 xor", "outline 1 65535 xor"}));
+              (Calls{"cursor hand", "sound move-step", "outline 1 65535 xor", "outline 1 65535 xor"}));
     EXPECT_EQ(puzzle.placement(1), (TPlacement{65, 40, 0}));
     // Same cell again: only the cursor follows.
     puzzle.boxMouseMove(true, 300 + 21, 200 + 6);
@@ -85,7 +85,7 @@ TEST_F(Gestures, MovesThatLeaveTheBoardAreRefusedSilently) {
 TEST_F(Gestures, TurningFollowsThePointerClockwise) {
     puzzle.boxMousedown(MouseButton::Left, 315, 200);
     view.take();
-    ASSERT_EQ(puzzle.dragMode(), 2);
+    ASSERT_EQ(puzzle.dragMode(), HitZone::Turn);
     EXPECT_EQ(puzzle.turnBase(), 0);
     const double pi = std::numbers::pi;
     std::vector<int> seen;
@@ -96,7 +96,7 @@ TEST_F(Gestures, TurningFollowsThePointerClockwise) {
         puzzle.boxMouseMove(true, x, y);
         const Calls calls = view.take();
         ASSERT_EQ(calls.size(), 4u) << step;
-        EXPECT_EQ(calls[1], "sound 3");
+        EXPECT_EQ(calls[1], "sound turn-step");
         seen.push_back(puzzle.placement(1).orientation);
     }
     EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4}));
@@ -111,10 +111,10 @@ TEST_F(Gestures, DirectQuarterTurnAndTurnsKeepTheMirrorHalf) {
     // The parallelogram mirrored stays in its mirror half while turning.
     TPatternRecord at = HomePlacements;
     at[6] = {60, 40, 20};
-    puzzle.arrangeForTest(at);
+    puzzle.LayPieces(at);
     puzzle.boxMousedown(MouseButton::Left, 300 + 22, 200 - 45); // far end: turn zone
     ASSERT_EQ(puzzle.selectedPiece(), 7);
-    ASSERT_EQ(puzzle.dragMode(), 2);
+    ASSERT_EQ(puzzle.dragMode(), HitZone::Turn);
     for (int i = 0; i < 32; ++i) {
         const double a = i * std::numbers::pi / 8;
         puzzle.boxMouseMove(true, 300 + int(std::lround(40 * std::cos(a))),
@@ -133,10 +133,10 @@ TEST_F(Gestures, RightButtonMirrorsOnlyTheParallelogram) {
     for (auto [from, to] : {std::pair{8, 16}, {24, 0}, {5, 27}}) {
         TPatternRecord at = HomePlacements;
         at[6] = {60, 40, static_cast<std::uint8_t>(from)};
-        puzzle.arrangeForTest(at);
+        puzzle.LayPieces(at);
         puzzle.boxMousedown(MouseButton::Left, 300, 200);
         ASSERT_EQ(puzzle.selectedPiece(), 7);
-        const int mode = puzzle.dragMode();
+        const HitZone mode = puzzle.dragMode();
         view.take();
         puzzle.boxMousedown(MouseButton::Right, 0, 0);
         EXPECT_EQ(view.take(), (Calls{"outline 7 65535 xor", "outline 7 65535 xor"}));
@@ -152,9 +152,9 @@ TEST_F(Gestures, RefusedDropKeepsThePieceLiftedAndStopsDragging) {
     ASSERT_EQ(puzzle.placement(1).column, 9);
     view.take();
     puzzle.boxMousedown(MouseButton::Left, 400, 300);
-    EXPECT_EQ(view.take(), Calls{"sound 6"});
+    EXPECT_EQ(view.take(), Calls{"sound refused"});
     EXPECT_EQ(puzzle.selectedPiece(), 1);
-    EXPECT_EQ(puzzle.dragMode(), 0);
+    EXPECT_EQ(puzzle.dragMode(), HitZone::Outside);
     puzzle.boxMouseMove(true, 200, 200);
     EXPECT_EQ(puzzle.placement(1).column, 9);
 }
@@ -164,7 +164,7 @@ TEST_F(Gestures, AcceptedDropPutsThePieceBackAndMayLiftAnother) {
     // Press outside the lifted piece, on the square at home: drop, then lift the square.
     puzzle.boxMousedown(MouseButton::Left, 7 * 5, 42 * 5);
     EXPECT_EQ(view.take(),
-              (Calls{"sound 2", "filled 1 0 8355711", "sound 1", "filled 6 12632256 12632256",
+              (Calls{"sound drop", "filled 1 0 8355711", "sound pick-up", "filled 6 12632256 12632256",
                      "placed 0 8355711", "outline 6 65535 xor"}));
     EXPECT_EQ(puzzle.selectedPiece(), 6);
     EXPECT_EQ(puzzle.boardGrid(), gridOf(puzzle, 6));
@@ -176,7 +176,7 @@ TEST_F(Gestures, DoubleClickLiftsOnceAndKeepsThePieceLifted) {
     puzzle.boxMousedown(MouseButton::Left, 295, 200);
     EXPECT_TRUE(view.take().empty());
     EXPECT_EQ(puzzle.selectedPiece(), 1);
-    EXPECT_EQ(puzzle.dragMode(), 1);
+    EXPECT_EQ(puzzle.dragMode(), HitZone::Move);
 }
 
 TEST_F(Gestures, PressInTheLastPixelColumnOnlyClearsTheGrabOffset) {
@@ -195,7 +195,7 @@ TEST_F(Gestures, DropThatSolvesTurnsGreenAndLiftsNothingElse) {
     const TPatternRecord goal = shifted(figure, 2, 1);
     TPatternRecord at = goal;
     at[0] = {60, 40, 0};
-    puzzle.arrangeForTest(at);
+    puzzle.LayPieces(at);
     puzzle.boxMousedown(MouseButton::Left, 295, 200);
     ASSERT_EQ(puzzle.selectedPiece(), 1);
     puzzle.boxMouseMove(true, (goal[0].column - 1) * 5, goal[0].row * 5);
@@ -204,12 +204,12 @@ TEST_F(Gestures, DropThatSolvesTurnsGreenAndLiftsNothingElse) {
     // The drop press lands on piece 2: it must not be lifted once the figure is solved.
     const int x = goal[1].column * 5 - 5;
     const int y = goal[1].row * 5;
-    ASSERT_GT(puzzle.PieceHitZone(x, y, 2), 0);
+    ASSERT_GT(puzzle.PieceHitZone(x, y, 2), HitZone::Outside);
     puzzle.boxMousedown(MouseButton::Left, x, y);
-    EXPECT_EQ(view.take(), (Calls{"sound 2", "filled 1 0 8355711", "placed 65280 8355711",
-                                  "sound 5", "won", "preview"}));
+    EXPECT_EQ(view.take(), (Calls{"sound drop", "filled 1 0 8355711", "placed 65280 8355711",
+                                  "sound solved", "won", "status changed"}));
     EXPECT_EQ(puzzle.selectedPiece(), 0);
-    EXPECT_EQ(puzzle.playState(), kSolved);
+    EXPECT_EQ(puzzle.playState(), PlayState::Solved);
     puzzle.boxMousedown(MouseButton::Left, x, y);
     EXPECT_TRUE(view.take().empty());
 }
@@ -234,8 +234,8 @@ TEST_F(Gestures, NoMouseInputWhileTheCellSizeIsZero) {
 // grid always equals the placed pieces' stamps and every piece stays on the board.
 TEST(GestureSoak, RandomInputNeverBreaksTheBoard) {
     RecordingView view;
-    Puzzle puzzle(view);
-    std::uint8_t status = 0;
+    Puzzle puzzle(view, view);
+    PatternStatus status;
     bool modified = false;
     const TPatternRecord figure = spreadFigure();
     puzzle.SetUpPattern(figure, status, modified);

@@ -40,8 +40,8 @@ void expectConsistent(const Puzzle& puzzle) {
 
 struct Fixture : ::testing::Test {
     RecordingView view;
-    Puzzle puzzle{view};
-    std::uint8_t status = 0;
+    Puzzle puzzle{view, view};
+    PatternStatus status;
     bool modified = false;
     TPatternRecord figure = spreadFigure();
 };
@@ -63,7 +63,7 @@ TEST_F(PatternSetUp, FreshPatternPutsEveryPieceHomeAndBuildsTheSilhouette) {
     EXPECT_EQ(puzzle.anchorColumn(), c);
     EXPECT_EQ(puzzle.anchorRow(), r);
     EXPECT_EQ(puzzle.selectedPiece(), 0);
-    EXPECT_EQ(puzzle.playState(), kPlaying);
+    EXPECT_EQ(puzzle.playState(), PlayState::Playing);
 }
 
 TEST_F(PatternSetUp, RevealedPiecesReturnToTheirSolutionUnlessTheFigureIsDone) {
@@ -132,18 +132,18 @@ TEST_F(Solution, FigureBuiltAnywhereIsRecognisedWithTheFullSuccessSequence) {
     puzzle.SetUpPattern(figure, status, modified);
     for (auto [dx, dy] : {std::pair{0, 0}, {-12, 5}, {9, -4}, {20, 14}}) {
         puzzle.SetUpPattern(figure, status, modified);
-        puzzle.arrangeForTest(shifted(figure, dx, dy));
+        puzzle.LayPieces(shifted(figure, dx, dy));
         view.take();
         puzzle.CheckSolution();
-        EXPECT_EQ(view.take(), (Calls{"placed 65280 8355711", "sound 5", "won", "preview"}))
+        EXPECT_EQ(view.take(), (Calls{"placed 65280 8355711", "sound solved", "won", "status changed"}))
             << dx << "," << dy;
-        EXPECT_EQ(puzzle.playState(), kSolved);
+        EXPECT_EQ(puzzle.playState(), PlayState::Solved);
     }
     EXPECT_EQ(status, 10);
     EXPECT_TRUE(modified);
     modified = false;
     puzzle.SetUpPattern(figure, status, modified);
-    puzzle.arrangeForTest(figure);
+    puzzle.LayPieces(figure);
     puzzle.CheckSolution();
     EXPECT_EQ(status, 10);
     EXPECT_FALSE(modified);
@@ -155,20 +155,20 @@ TEST_F(Solution, TwinPiecesMayTradePlaces) {
     // Same shapes, different numbers: the cells are all that counts.
     std::swap(swapped[0], swapped[1]);
     std::swap(swapped[3], swapped[4]);
-    puzzle.arrangeForTest(shifted(swapped, 3, 2));
+    puzzle.LayPieces(shifted(swapped, 3, 2));
     puzzle.CheckSolution();
-    EXPECT_EQ(puzzle.playState(), kSolved);
+    EXPECT_EQ(puzzle.playState(), PlayState::Solved);
 }
 
 TEST_F(Solution, OneCellOffIsNotSolvedAndChangesNothing) {
     puzzle.SetUpPattern(figure, status, modified);
     TPatternRecord off = figure;
     off[5].column = static_cast<std::uint8_t>(off[5].column + 1);
-    puzzle.arrangeForTest(off);
+    puzzle.LayPieces(off);
     view.take();
     puzzle.CheckSolution();
     EXPECT_TRUE(view.take().empty());
-    EXPECT_EQ(puzzle.playState(), kPlaying);
+    EXPECT_EQ(puzzle.playState(), PlayState::Playing);
     EXPECT_EQ(status, 0);
     EXPECT_FALSE(modified);
 }
@@ -213,7 +213,7 @@ TEST_F(Help, EachUseRevealsOneMorePieceAndTheSeventhGivesUp) {
                                       last ? "placed 255 8355711" : "placed 0 8355711"}));
         EXPECT_EQ(status, last ? 15 : use);
         EXPECT_TRUE(modified);
-        EXPECT_EQ(puzzle.playState(), last ? kGivenUp : kPlaying);
+        EXPECT_EQ(puzzle.playState(), last ? PlayState::GivenUp : PlayState::Playing);
         for (int piece = 1; piece <= 7; ++piece) {
             EXPECT_EQ(puzzle.placement(piece),
                       piece <= use ? figure[piece - 1] : HomePlacements[piece - 1]);
@@ -230,12 +230,12 @@ TEST_F(Help, LowBitsSevenWithoutTheDoneBitGiveUpAtOnce) {
     puzzle.SetUpPattern(figure, status, modified);
     puzzle.TipBtnClick();
     EXPECT_EQ(status, 15);
-    EXPECT_EQ(puzzle.playState(), kGivenUp);
+    EXPECT_EQ(puzzle.playState(), PlayState::GivenUp);
 }
 
 TEST_F(Help, IsIgnoredAfterTheFigureIsSolved) {
     puzzle.SetUpPattern(figure, status, modified);
-    puzzle.arrangeForTest(figure);
+    puzzle.LayPieces(figure);
     puzzle.CheckSolution();
     view.take();
     puzzle.TipBtnClick();

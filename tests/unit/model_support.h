@@ -1,18 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shared helpers of the model tests: a view that records every request, and a small figure that
-// fits in the free middle of the board.
+// Shared helpers of the model tests: a board and listener that record every request in the order
+// the puzzle makes them, by name, and a small figure that fits in the free middle of the board.
 #pragma once
 
 #include "model/cellgrid.h"
 #include "model/puzzle.h"
-#include "model/puzzleview.h"
+#include "model/boardcanvas.h"
+#include "model/puzzleevents.h"
 
 #include <string>
 #include <vector>
 
 namespace tangram::test {
 
-class RecordingView : public PuzzleView {
+inline std::string soundName(SoundEffect sound) {
+    switch (sound) {
+    case SoundEffect::PickUp:
+        return "pick-up";
+    case SoundEffect::Drop:
+        return "drop";
+    case SoundEffect::TurnStep:
+        return "turn-step";
+    case SoundEffect::MoveStep:
+        return "move-step";
+    case SoundEffect::Solved:
+        return "solved";
+    case SoundEffect::Refused:
+        return "refused";
+    }
+    return "sound?";
+}
+
+class RecordingView : public BoardCanvas, public PuzzleEvents {
 public:
     std::vector<std::string> calls;
 
@@ -27,9 +46,9 @@ public:
     void DrawPlacedPieces(Colour fill, Colour pen) override {
         calls.push_back("placed " + std::to_string(fill) + " " + std::to_string(pen));
     }
-    void PlaySoundEffect(int sound) override { calls.push_back("sound " + std::to_string(sound)); }
+    void PlaySoundEffect(SoundEffect sound) override { calls.push_back("sound " + soundName(sound)); }
     void ShowWonPage() override { calls.push_back("won"); }
-    void RefreshPreview() override { calls.push_back("preview"); }
+    void StatusChanged() override { calls.push_back("status changed"); }
     void SetHelpEnabled(bool enabled) override {
         calls.push_back(enabled ? "help on" : "help off");
     }

@@ -27,7 +27,7 @@ quint16 u16(const QByteArray& b, int at) {
 TEST(SoundClips, EachIsCanonicalPcmMono8Bit22050WithItsExactByteCount) {
     for (int n = 1; n <= SoundEffects::kClipCount; ++n) {
         SCOPED_TRACE(n);
-        const QByteArray wav = SoundEffects::clip(n);
+        const QByteArray wav = SoundEffects::clip(static_cast<SoundEffect>(n));
         const quint32 bytes = kSampleBytes[n - 1];
         ASSERT_EQ(wav.size(), 44 + qsizetype(bytes));
         EXPECT_EQ(wav.mid(0, 4), "RIFF");
@@ -49,7 +49,7 @@ TEST(SoundClips, EachIsCanonicalPcmMono8Bit22050WithItsExactByteCount) {
 TEST(SoundClips, StartAndEndInSilenceAndAreAudibleBetween) {
     for (int n = 1; n <= SoundEffects::kClipCount; ++n) {
         SCOPED_TRACE(n);
-        const QByteArray samples = SoundEffects::clip(n).mid(44);
+        const QByteArray samples = SoundEffects::clip(static_cast<SoundEffect>(n)).mid(44);
         ASSERT_FALSE(samples.isEmpty());
         EXPECT_EQ(quint8(samples.front()), 128);
         EXPECT_EQ(quint8(samples.back()), 128);
@@ -61,9 +61,9 @@ TEST(SoundClips, StartAndEndInSilenceAndAreAudibleBetween) {
     }
 }
 
-TEST(SoundClips, NumbersOutsideOneToSixHaveNoClip) {
+TEST(SoundClips, ValuesNamingNoEffectHaveNoClip) {
     for (int n : {-1, 0, 7, 100})
-        EXPECT_TRUE(SoundEffects::clip(n).isEmpty()) << n;
+        EXPECT_TRUE(SoundEffects::clip(static_cast<SoundEffect>(n)).isEmpty()) << n;
 }
 
 #ifdef WT_GEN_SOUNDS
@@ -78,7 +78,7 @@ TEST(SoundClips, GeneratorReproducesTheEmbeddedClips) {
     for (int n = 1; n <= SoundEffects::kClipCount; ++n) {
         QFile f(out.filePath(QString::fromLatin1(names[n - 1]) + ".wav"));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << names[n - 1];
-        EXPECT_TRUE(f.readAll() == SoundEffects::clip(n)) << names[n - 1];
+        EXPECT_TRUE(f.readAll() == SoundEffects::clip(static_cast<SoundEffect>(n))) << names[n - 1];
     }
 }
 #endif
@@ -115,7 +115,7 @@ QByteArray riff(const QByteArray& chunks) {
 
 TEST(WavClipReader, ReadsTheEmbeddedClips) {
     for (int n = 1; n <= SoundEffects::kClipCount; ++n) {
-        const std::optional<WavClip> clip = parseWavClip(SoundEffects::clip(n));
+        const std::optional<WavClip> clip = parseWavClip(SoundEffects::clip(static_cast<SoundEffect>(n)));
         ASSERT_TRUE(clip.has_value()) << n;
         EXPECT_TRUE(clip->isGameFormat()) << n;
         EXPECT_EQ(clip->samples.size(), kSampleBytes[n - 1]) << n;
@@ -177,16 +177,16 @@ TEST(SoundEffectsPlayer, DisabledPlaysNothingAndNeverAsksForADevice) {
     sounds.setEnabled(false);
     EXPECT_FALSE(sounds.isEnabled());
     for (int n = 1; n <= 6; ++n)
-        sounds.PlaySoundEffect(n);
+        sounds.PlaySoundEffect(static_cast<SoundEffect>(n));
     EXPECT_EQ(probe.calls, 0);
     EXPECT_FALSE(sounds.isPlaying());
 }
 
-TEST(SoundEffectsPlayer, NumbersOutsideOneToSixAreIgnored) {
+TEST(SoundEffectsPlayer, ValuesNamingNoEffectAreIgnored) {
     ProbeCounter probe;
     SoundEffects sounds(probe.noDevice());
     for (int n : {0, 7, -1, 1000})
-        sounds.PlaySoundEffect(n);
+        sounds.PlaySoundEffect(static_cast<SoundEffect>(n));
     EXPECT_EQ(probe.calls, 0);
 }
 
@@ -196,11 +196,11 @@ TEST(SoundEffectsPlayer, WithoutADeviceStaysSilentAndAsksOnlyOnce) {
     EXPECT_TRUE(sounds.isEnabled());
     for (int round = 0; round < 3; ++round) {
         for (int n = 1; n <= 6; ++n)
-            sounds.PlaySoundEffect(n);
+            sounds.PlaySoundEffect(static_cast<SoundEffect>(n));
     }
     sounds.setEnabled(false);
     sounds.setEnabled(true);
-    sounds.PlaySoundEffect(5);
+    sounds.PlaySoundEffect(SoundEffect::Solved);
     EXPECT_EQ(probe.calls, 1);
     EXPECT_FALSE(sounds.isPlaying());
 }
@@ -210,11 +210,11 @@ TEST(SoundEffectsPlayer, SystemDefaultOutputPlaysOrStaysSilentWithoutError) {
     // device (the usual case for a test run) leaves it silent.
     {
         SoundEffects sounds;
-        sounds.PlaySoundEffect(5);
-        sounds.PlaySoundEffect(1);
+        sounds.PlaySoundEffect(SoundEffect::Solved);
+        sounds.PlaySoundEffect(SoundEffect::PickUp);
         sounds.setEnabled(false);
         EXPECT_FALSE(sounds.isPlaying()) << "switching off silences the sound playing";
-        sounds.PlaySoundEffect(2);
+        sounds.PlaySoundEffect(SoundEffect::Drop);
         EXPECT_FALSE(sounds.isPlaying());
     }
     // Replaced sinks are deleted from the event loop; let that happen before the test ends.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Counting the status bytes and every wording case of the statistics dialog, in both languages.
-#include "data/gamestate.h"
-#include "dialogs/statistics.h"
+// Every wording case of the statistics dialog, in both languages.
+#include "dialogs/statisticstexts.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +17,8 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace {
 
-constexpr int kEnglish = 0;
-constexpr int kGerman = 1;
-
-StatisticsCounts countsOf(std::vector<std::uint8_t> statuses) {
-    return countStatuses(statuses);
-}
+constexpr Language kEnglish = Language::English;
+constexpr Language kGerman = Language::German;
 
 // Counts with the given help histogram and pattern count; solved and points follow from it.
 StatisticsCounts withHelp(int patternCount, std::array<int, kHelpLevels> help) {
@@ -37,48 +32,8 @@ StatisticsCounts withHelp(int patternCount, std::array<int, kHelpLevels> help) {
     return counts;
 }
 
-TEST(StatisticsCounting, DonePatternsCountByRevealedPieces) {
-    // untouched, clean solve, solved after 1, given up, 3 revealed but open, solved after 6
-    const StatisticsCounts counts = countsOf({0, 8, 9, 15, 3, 14});
-    EXPECT_EQ(counts.patternCount, 6);
-    EXPECT_EQ(counts.solved, 4);
-    EXPECT_EQ(counts.help, (std::array<int, kHelpLevels>{1, 1, 0, 0, 0, 0, 1, 1}));
-    EXPECT_EQ(counts.points, 7 + 6 + 0 + 1);
-    EXPECT_EQ(counts.maxPoints(), 42);
-}
-
-TEST(StatisticsCounting, NothingLoadedCountsNothing) {
-    const StatisticsCounts counts = countsOf({});
-    EXPECT_EQ(counts.patternCount, 0);
-    EXPECT_EQ(counts.solved, 0);
-    EXPECT_EQ(counts.points, 0);
-    EXPECT_EQ(counts.maxPoints(), 0);
-}
-
-TEST(StatisticsCounting, StateCountsOnlyLoadedPatternsFromNumberOne) {
-    auto state = std::make_unique<GameState>();
-    state->patternCount = 3;
-    state->status[0] = 8; // unused slot, must not count
-    state->status[1] = 8;
-    state->status[3] = 15;
-    state->status[4] = 8; // beyond the pattern count
-    const StatisticsCounts counts = countStatistics(*state);
-    EXPECT_EQ(counts.patternCount, 3);
-    EXPECT_EQ(counts.solved, 2);
-    EXPECT_EQ(counts.points, 7);
-}
-
-TEST(StatisticsCounting, DamagedPatternCountStaysInsideTheTable) {
-    auto state = std::make_unique<GameState>();
-    state->status.fill(8);
-    state->patternCount = 5000;
-    EXPECT_EQ(countStatistics(*state).solved, kMaxPatterns);
-    state->patternCount = -4;
-    EXPECT_EQ(countStatistics(*state).patternCount, 0);
-}
-
 struct TitleCase {
-    int language;
+    Language language;
     int category;
     const char* path;
     const char16_t* expected;
@@ -102,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{kGerman, 3, "", u"Tangram Statistik - Kategorie: Gebäude und Schiffe"},
         TitleCase{kEnglish, 7, "", u"Tangram statistics - category: letters and numbers"},
         // Before a language is chosen the texts are English.
-        TitleCase{-1, 2, "", u"Tangram statistics - category: tools and household stuff"},
+        TitleCase{Language::NotChosen, 2, "", u"Tangram statistics - category: tools and household stuff"},
         // Only the last four characters go, whatever they are; dots in folders stay out.
         TitleCase{kEnglish, 0, "/a.b/my.game.pzs",
                   u"Tangram statistics for game my.game - category: humans"},
@@ -110,13 +65,13 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{kGerman, 6, "/tmp/.pzs", u"Tangram Statistik - Kategorie: Konvexe Tangrams"}));
 
 struct SentenceCase {
-    int language;
+    Language language;
     StatisticsCounts counts;
     const char16_t* expected;
 };
 
 void PrintTo(const SentenceCase& c, std::ostream* os) {
-    *os << "language " << c.language << ", N " << c.counts.patternCount << ", S " << c.counts.solved
+    *os << "language " << static_cast<int>(c.language) << ", N " << c.counts.patternCount << ", S " << c.counts.solved
         << ", P " << c.counts.points;
 }
 

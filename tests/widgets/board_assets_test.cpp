@@ -41,7 +41,7 @@ template <typename Pick> double meanStep(const QImage& grey, bool horizontal, Pi
 class TestBoardAssets : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void tileIsAGreySeamlessTexture();
     void cursorsAreMonochromeWithTheHotSpotInTheMiddle();
     void monochromeCursorMapsBlackWhiteAndTransparent();

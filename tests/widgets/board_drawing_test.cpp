@@ -15,7 +15,7 @@ using namespace tangram::test;
 class TestBoardDrawing : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void placedPiecesAreBlackWithGreyEdgesOnSilver();
     void onlyTheGameColoursAppear();
     void paintCopiesTheBuffer();
@@ -90,7 +90,7 @@ template <typename InSet> int groupCount(const QImage& image, InSet inSet) {
 
 void TestBoardDrawing::placedPiecesAreBlackWithGreyEdgesOnSilver() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
     const QImage& buffer = h.board.backBuffer();
     QCOMPARE(buffer.size(), QSize(606, 406) * h.board.devicePixelRatioF());
@@ -117,7 +117,7 @@ void TestBoardDrawing::onlyTheGameColoursAppear() {
 
 void TestBoardDrawing::paintCopiesTheBuffer() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
     const QImage shown = h.board.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, h.board.backBuffer());
@@ -125,7 +125,7 @@ void TestBoardDrawing::paintCopiesTheBuffer() {
 
 void TestBoardDrawing::liftedPieceIsOnlyAYellowXorOutline() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
     const QPoint centre = centrePixel(h.puzzle, 6);
     pressAt(h.board, centre);
@@ -141,7 +141,7 @@ void TestBoardDrawing::liftedPieceIsOnlyAYellowXorOutline() {
 
 void TestBoardDrawing::xorOutlineDrawnTwiceRestoresEveryPixel() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
     // Lift the square by its centre and drag it onto the parallelogram, so that its outline
     // crosses black, grey and silver pixels.
@@ -176,12 +176,12 @@ void TestBoardDrawing::xorOutlineDrawnTwiceRestoresEveryPixel() {
 
 void TestBoardDrawing::draggingEqualsAFullRepaint() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
-    const QPoint grip = pixelInZone(h.puzzle, 4, 1);
+    const QPoint grip = pixelInZone(h.puzzle, 4, HitZone::Move);
     QVERIFY(!grip.isNull());
     pressAt(h.board, grip);
-    QCOMPARE(h.puzzle.dragMode(), 1);
+    QCOMPARE(h.puzzle.dragMode(), HitZone::Move);
     // Across other pieces, one cell and several cells at a time, and past the board's edge.
     for (const QPoint& delta : {QPoint(-5, 0), QPoint(-40, 3), QPoint(-120, 30), QPoint(-200, 150),
                                 QPoint(-900, 0), QPoint(30, 40)}) {
@@ -193,12 +193,12 @@ void TestBoardDrawing::draggingEqualsAFullRepaint() {
 
 void TestBoardDrawing::turningAndMirroringEqualAFullRepaint() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
-    const QPoint grip = pixelInZone(h.puzzle, 7, 2);
+    const QPoint grip = pixelInZone(h.puzzle, 7, HitZone::Turn);
     QVERIFY(!grip.isNull());
     pressAt(h.board, grip);
-    QCOMPARE(h.puzzle.dragMode(), 2);
+    QCOMPARE(h.puzzle.dragMode(), HitZone::Turn);
     const QPoint centre = gridPixel(75, 65, 5);
     for (int step = 1; step <= 8; ++step) {
         const qreal a = step * M_PI / 5;
@@ -215,7 +215,7 @@ void TestBoardDrawing::turningAndMirroringEqualAFullRepaint() {
 
 void TestBoardDrawing::droppedPieceIsFilledAgain() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
     const QImage before = h.board.backBuffer().copy();
     pressAt(h.board, gridPixel(50, 65, 5));
@@ -223,7 +223,7 @@ void TestBoardDrawing::droppedPieceIsFilledAgain() {
     releaseAt(h.board, gridPixel(52, 66, 5));
     pressAt(h.board, gridPixel(100, 75, 5)); // empty ground: a drop
     QCOMPARE(h.puzzle.selectedPiece(), 0);
-    QCOMPARE(h.sounds.back(), 2);
+    QCOMPARE(h.sounds.back(), SoundEffect::Drop);
     const QPoint centre = centrePixel(h.puzzle, 6);
     QCOMPARE(centre, gridPixel(52, 66, 5));
     QCOMPARE(logicalPixel(h.board.backBuffer(), centre.x(), centre.y()), rgb(kBlack));
@@ -235,12 +235,12 @@ void TestBoardDrawing::solvedFigureTurnsGreen() {
     BoardHarness h;
     const TPatternRecord figure = separatedFigure();
     h.puzzle.SetUpPattern(figure, h.status, h.modified);
-    h.puzzle.arrangeForTest(figure);
+    h.puzzle.LayPieces(figure);
     h.board.boxPaint();
     // Lift the square and put it back where it was: the figure is complete.
     pressAt(h.board, gridPixel(50, 65, 5));
     pressAt(h.board, gridPixel(100, 75, 5));
-    QCOMPARE(int(h.puzzle.playState()), int(kSolved));
+    QCOMPARE(int(h.puzzle.playState()), int(PlayState::Solved));
     QCOMPARE(h.wonPages, 1);
     for (int pass = 0; pass < 2; ++pass) { // as drawn by the success, then by a repaint
         const QImage& buffer = h.board.backBuffer();
@@ -266,7 +266,7 @@ void TestBoardDrawing::seventhHelpTurnsPiecesRed() {
              (std::set<QRgb>{rgb(kSilver), rgb(kBlack), rgb(kGrey)}));
     QCOMPARE(differencesFromFullRepaint(h.board), 0);
     h.puzzle.TipBtnClick();
-    QCOMPARE(int(h.puzzle.playState()), int(kGivenUp));
+    QCOMPARE(int(h.puzzle.playState()), int(PlayState::GivenUp));
     for (int piece = 1; piece <= kPieceCount; ++piece) {
         QCOMPARE(h.puzzle.placement(piece), separatedFigure()[piece - 1]);
         const QPoint centre = centrePixel(h.puzzle, piece);
@@ -281,7 +281,7 @@ void TestBoardDrawing::screenShowsTheBufferAfterEachStep() {
     // The primitives repaint only the rectangle they touched; what reaches the window must
     // still be the whole buffer.
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.board));
     auto shown = [&] {
@@ -295,7 +295,7 @@ void TestBoardDrawing::screenShowsTheBufferAfterEachStep() {
         QSKIP("this platform's window grab is not in device pixels");
     }
     QCOMPARE(shown(), h.board.backBuffer());
-    const QPoint grip = pixelInZone(h.puzzle, 3, 1);
+    const QPoint grip = pixelInZone(h.puzzle, 3, HitZone::Move);
     pressAt(h.board, grip);
     QCOMPARE(shown(), h.board.backBuffer());
     for (int step = 1; step <= 6; ++step) {

@@ -43,7 +43,7 @@ bool isBlack(const QImage& image, int x, int y) {
 class TestBoardLayout : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void cellSizeAndBoxFollowTheWindow_data();
     void cellSizeAndBoxFollowTheWindow();
     void tilesCoverTheWholeClientArea();

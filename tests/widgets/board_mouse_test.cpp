@@ -12,7 +12,7 @@ using namespace tangram::test;
 class TestBoardMouse : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void cursorFollowsTheHitZoneOfTheLiftedPiece();
     void doubleClickIsASecondPress();
     void eachButtonDoesItsOwnThing();
@@ -24,7 +24,7 @@ private slots:
 
 void TestBoardMouse::cursorFollowsTheHitZoneOfTheLiftedPiece() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
     QCOMPARE(h.board.cursor().shape(), Qt::PointingHandCursor);
     // With nothing lifted the cursor keeps its shape.
@@ -37,13 +37,13 @@ void TestBoardMouse::cursorFollowsTheHitZoneOfTheLiftedPiece() {
     QCOMPARE(h.puzzle.selectedPiece(), 6);
     const TPlacement lifted = h.puzzle.placement(6);
 
-    moveTo(h.board, pixelInZone(h.puzzle, 6, 1), Qt::NoButton);
+    moveTo(h.board, pixelInZone(h.puzzle, 6, HitZone::Move), Qt::NoButton);
     QCOMPARE(h.board.boardCursor(), BoardCursor::Move);
     QCOMPARE(h.board.cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(h.board.cursor().hotSpot(), QPoint(15, 15));
     const qint64 moveKey = h.board.cursor().bitmap().cacheKey();
 
-    moveTo(h.board, pixelInZone(h.puzzle, 6, 2), Qt::NoButton);
+    moveTo(h.board, pixelInZone(h.puzzle, 6, HitZone::Turn), Qt::NoButton);
     QCOMPARE(h.board.boardCursor(), BoardCursor::Turn);
     QCOMPARE(h.board.cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(h.board.cursor().hotSpot(), QPoint(15, 15));
@@ -58,17 +58,17 @@ void TestBoardMouse::cursorFollowsTheHitZoneOfTheLiftedPiece() {
 
 void TestBoardMouse::doubleClickIsASecondPress() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
-    const QPoint at = pixelInZone(h.puzzle, 4, 2);
+    const QPoint at = pixelInZone(h.puzzle, 4, HitZone::Turn);
     pressAt(h.board, at);
     releaseAt(h.board, at);
     sendMouse(h.board, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
     releaseAt(h.board, at);
     // The second press lands on the lifted piece: it only sets the drag mode again.
     QCOMPARE(h.puzzle.selectedPiece(), 4);
-    QCOMPARE(h.puzzle.dragMode(), 2);
-    QCOMPARE(h.sounds, (std::vector<int>{1}));
+    QCOMPARE(h.puzzle.dragMode(), HitZone::Turn);
+    QCOMPARE(h.sounds, (std::vector<SoundEffect>{SoundEffect::PickUp}));
 
     // A double click on empty ground puts the piece down with the first press; the second
     // press finds nothing to lift.
@@ -77,13 +77,13 @@ void TestBoardMouse::doubleClickIsASecondPress() {
     releaseAt(h.board, ground);
     sendMouse(h.board, QEvent::MouseButtonDblClick, ground, Qt::LeftButton, Qt::LeftButton);
     QCOMPARE(h.puzzle.selectedPiece(), 0);
-    QCOMPARE(h.sounds, (std::vector<int>{1, 2}));
+    QCOMPARE(h.sounds, (std::vector<SoundEffect>{SoundEffect::PickUp, SoundEffect::Drop}));
     QCOMPARE(differencesFromFullRepaint(h.board), 0);
 }
 
 void TestBoardMouse::eachButtonDoesItsOwnThing() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
     const QPoint onParallelogram = centrePixel(h.puzzle, 7);
     // Right: nothing is lifted, so nothing happens.
@@ -105,11 +105,11 @@ void TestBoardMouse::eachButtonDoesItsOwnThing() {
 
 void TestBoardMouse::dragPastTheBoardEdgeKeepsThePieceOnTheBoard() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
-    const QPoint grip = pixelInZone(h.puzzle, 5, 1);
+    const QPoint grip = pixelInZone(h.puzzle, 5, HitZone::Move);
     pressAt(h.board, grip);
-    QCOMPARE(h.puzzle.dragMode(), 1);
+    QCOMPARE(h.puzzle.dragMode(), HitZone::Move);
     // The widget keeps the pointer while the button is held, so positions leave the board;
     // steps that stay on the board move the piece, the others are refused.
     int moves = 0;
@@ -132,9 +132,9 @@ void TestBoardMouse::dragPastTheBoardEdgeKeepsThePieceOnTheBoard() {
 
 void TestBoardMouse::releaseChangesNothing() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
-    const QPoint grip = pixelInZone(h.puzzle, 3, 1);
+    const QPoint grip = pixelInZone(h.puzzle, 3, HitZone::Move);
     pressAt(h.board, grip);
     moveTo(h.board, grip + QPoint(20, 10), Qt::LeftButton);
     const TPlacement moved = h.puzzle.placement(3);
@@ -167,7 +167,7 @@ void TestBoardMouse::tinyBoardIgnoresTheMouseAndStillPaints() {
 
 void TestBoardMouse::newCellSizeRedrawsAtTheNextPaint() {
     BoardHarness h;
-    h.puzzle.arrangeForTest(separatedFigure());
+    h.puzzle.LayPieces(separatedFigure());
     h.board.boxPaint();
     pressAt(h.board, centrePixel(h.puzzle, 6));
     QCOMPARE(h.puzzle.selectedPiece(), 6);

@@ -6,7 +6,8 @@
 #include "model/cellgrid.h"
 #include "model/geometry.h"
 #include "model/puzzle.h"
-#include "model/puzzleview.h"
+#include "model/boardcanvas.h"
+#include "model/puzzleevents.h"
 #include "ui/BoardWidget.h"
 #include "ui/boardcolour.h"
 
@@ -19,11 +20,12 @@
 
 namespace tangram::test {
 
-// The part of the main window that the board needs: it owns the puzzle and forwards the
-// puzzle's drawing and cursor requests to the board; sounds and pages are only counted.
-class BoardHarness : public PuzzleView {
+// The part of the game that the board needs: a puzzle drawing on a real board; sounds and pages
+// are only counted.
+class BoardHarness : public PuzzleEvents {
 public:
-    explicit BoardHarness(int cellSize = 5) : puzzle(*this), board(puzzle) {
+    explicit BoardHarness(int cellSize = 5) : puzzle(board, *this) {
+        board.setPuzzle(&puzzle);
         setCellSize(cellSize);
     }
 
@@ -33,24 +35,16 @@ public:
         board.boxPaint();
     }
 
-    void DrawPieceOutline(int piece, Colour colour, bool xorMode) override {
-        board.DrawPieceOutline(piece, colour, xorMode);
-    }
-    void DrawPieceFilled(int piece, Colour fill, Colour pen) override {
-        board.DrawPieceFilled(piece, fill, pen);
-    }
-    void DrawPlacedPieces(Colour fill, Colour pen) override { board.DrawPlacedPieces(fill, pen); }
-    void PlaySoundEffect(int sound) override { sounds.push_back(sound); }
+    void PlaySoundEffect(SoundEffect sound) override { sounds.push_back(sound); }
     void ShowWonPage() override { ++wonPages; }
-    void RefreshPreview() override {}
+    void StatusChanged() override {}
     void SetHelpEnabled(bool) override {}
-    void SetBoardCursor(BoardCursor cursor) override { board.setBoardCursor(cursor); }
 
-    Puzzle puzzle;
     BoardWidget board;
-    std::vector<int> sounds;
+    Puzzle puzzle;
+    std::vector<SoundEffect> sounds;
     int wonPages = 0;
-    std::uint8_t status = 0;
+    PatternStatus status;
     bool modified = false;
 };
 
@@ -93,9 +87,9 @@ inline QPoint centrePixel(const Puzzle& puzzle, int piece) {
     return sum / static_cast<int>(points.size());
 }
 
-// The first pixel (row by row) of the piece's hit zone `zone` (1 move, 2 turn) that is at
-// least `margin` pixels inside; a null point when there is none.
-inline QPoint pixelInZone(const Puzzle& puzzle, int piece, int zone, int margin = 2) {
+// The first pixel (row by row) of the piece's hit zone `zone` that is at least `margin` pixels
+// inside; a null point when there is none.
+inline QPoint pixelInZone(const Puzzle& puzzle, int piece, HitZone zone, int margin = 2) {
     const std::vector<QPoint> points = vertexPixels(puzzle, piece);
     int left = points[0].x(), right = left, top = points[0].y(), bottom = top;
     for (const QPoint& p : points) {

@@ -75,7 +75,7 @@ const ToolGlyph kCategories[] = {ToolGlyph::Humans,    ToolGlyph::Animals, ToolG
 class GlyphsTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void everyGlyphFillsItsAreaAtBothSizes_data() {
         QTest::addColumn<int>("glyph");
         QTest::addColumn<qreal>("ratio");

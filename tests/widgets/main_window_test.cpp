@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's commands, start-up and close flow, driven offscreen with the other windows
-// replaced by a scripted stand-in and modal file dialogs and message boxes answered by timers.
+// The main window as host of the game session: the toolbar reaches the session, the window
+// follows the session's state, and its own dialogs (file dialogs, the overwrite question, errors)
+// answer the session's questions. Driven offscreen with the other windows replaced by a scripted
+// stand-in and modal dialogs answered by timers. The flows themselves are tested on the session.
 #include "data/texts.h"
 #include "model/cellgrid.h"
 #include "services/settingsstore.h"
@@ -26,29 +28,27 @@ namespace {
 
 class ScriptedDialogs : public GameDialogs {
 public:
-    std::deque<int> answers; // modal results of the next message pages
+    std::deque<ModalResult> answers; // results of the next message pages
     QStringList log;
-    int showMessagePage(int page) override {
-        log << QStringLiteral("page %1").arg(page);
+    ModalResult showMessagePage(MessagePage page) override {
+        log << QStringLiteral("page %1").arg(static_cast<int>(page));
         if (answers.empty()) {
-            return 2;
+            return ModalResult::Cancel;
         }
-        const int a = answers.front();
+        const ModalResult a = answers.front();
         answers.pop_front();
         return a;
     }
     void showSplash() override { log << "splash"; }
-    int chosenLanguage = -2; // what the language dialog "chooses"; -2 leaves it alone
-    GameState* state = nullptr;
-    void showLanguageDialog() override {
+    std::optional<Language> chosenLanguage; // what the language dialog "chooses"
+    std::optional<Language> showLanguageDialog() override {
         log << "language";
-        if (state && chosenLanguage != -2) {
-            state->language = chosenLanguage;
-        }
+        return chosenLanguage;
     }
-    bool showSelectDialog() override {
+    int chosenLevel = 0;
+    int showSelectDialog() override {
         log << "select";
-        return false;
+        return chosenLevel;
     }
     void showStatistics() override { log << "statistics"; }
     void showInfo() override { log << "info"; }
@@ -111,233 +111,110 @@ class MainWindowTest : public QObject {
         f.write(library(counts));
     }
 
-private slots:
+private Q_SLOTS:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<SettingsStore>(m_dir->path() + "/settings.ini");
         writeLibrary({5, 3, 12, 1, 2, 2, 2, 40});
     }
 
-    void firstStartUsesTheDefaults() {
+    void toolbarReachesTheSessionAndFollowsItsState() {
         TMainform w(*m_settings, programDir());
         QVERIFY(w.libraryError().isEmpty());
-        QCOMPARE(w.state().language, -1);
-        QCOMPARE(w.state().category, 0);
-        QCOMPARE(w.state().level, 1);
-        QVERIFY(w.soundOn());
         QVERIFY(w.toolButton(ToolButtonId::Humans)->isChecked());
-        QCOMPARE(w.windowTitle(), QStringLiteral("Wimbo Tangram"));
         QVERIFY(w.toolButton(ToolButtonId::Tip)->isEnabled());
-    }
-
-    void damagedSettingsFallBackSafely_data() {
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("level");
-        QTest::addColumn<QString>("tongue");
-        QTest::addColumn<int>("category");
-        QTest::addColumn<int>("expectedLevel");
-        QTest::addColumn<int>("language");
-        QTest::newRow("group 9") << "9"
-                                 << "3"
-                                 << "1" << 7 << 3 << 1;
-        QTest::newRow("group -3") << "-3"
-                                  << "2"
-                                  << "0" << 0 << 2 << 0;
-        QTest::newRow("group 12, level too high") << "12"
-                                                  << "99999"
-                                                  << "x" << 7 << 40 << -1;
-        QTest::newRow("level -5") << "0"
-                                  << "-5"
-                                  << "1" << 0 << 1 << 1;
-        QTest::newRow("text for numbers") << "abc"
-                                          << "many"
-                                          << "" << 0 << 1 << -1;
-    }
-    void damagedSettingsFallBackSafely() {
-        QFETCH(QString, group);
-        QFETCH(QString, level);
-        QFETCH(QString, tongue);
-        m_settings->WriteTextSetting("common", "group", group);
-        m_settings->WriteTextSetting("common", "level", level);
-        m_settings->WriteTextSetting("common", "tongue", tongue);
-        TMainform w(*m_settings, programDir());
-        QTEST(w.state().category, "category");
-        QTEST(w.state().level, "expectedLevel");
-        QTEST(w.state().language, "language");
+        QCOMPARE(w.windowTitle(), QStringLiteral("Wimbo Tangram"));
+        ScriptedDialogs dialogs;
+        w.setDialogs(&dialogs);
+        w.toolButton(ToolButtonId::Up)->click();
+        QCOMPARE(w.state().level(), 2);
+        QVERIFY(dialogs.log.endsWith("preview"));
+        w.toolButton(ToolButtonId::Down)->click();
+        QCOMPARE(w.state().level(), 1);
+        dialogs.chosenLevel = 4;
+        w.toolButton(ToolButtonId::Select)->click();
+        QCOMPARE(w.state().level(), 4);
+        auto cancelled = answerFileDialog(QString()); // the save rule asks for a file
+        w.toolButton(ToolButtonId::Convex)->click();
+        QVERIFY(*cancelled);
+        QCOMPARE(w.state().category, 6);
+        QVERIFY(w.toolButton(ToolButtonId::Convex)->isChecked());
+        w.toolButton(ToolButtonId::Tip)->click();
+        QVERIFY(w.state().modified);
     }
 
     void soundFollowsTheToggleFromTheStart() {
         m_settings->WriteBoolSetting("common", "sound", false);
         TMainform w(*m_settings, programDir());
-        QVERIFY(!w.soundOn());
-        QVERIFY(!w.sounds().isEnabled());
+        QVERIFY(!w.toolButton(ToolButtonId::Sound)->isChecked());
+        QVERIFY(!w.session().soundOn());
         w.toolButton(ToolButtonId::Sound)->click();
-        QVERIFY(w.sounds().isEnabled());
+        QVERIFY(w.session().soundOn());
     }
 
-    void missingLibraryGivesTheExactMessage() {
-        QFile::remove(programDir() + "kelm.dat");
-        {
-            TMainform w(*m_settings, programDir());
-            QCOMPARE(w.libraryError(),
-                     QStringLiteral("Can't find file kelm.dat. Program aborted."));
-        }
-        m_settings->WriteIntSetting("common", "tongue", 1);
-        TMainform w(*m_settings, programDir());
-        QCOMPARE(w.libraryError(),
-                 QStringLiteral(
-                     "Datei kelm.dat konnte nicht gefunden werden. Programm wird abgebrochen."));
-    }
-
-    void vanishedProgressFileAtStartIsReportedAndKept() {
+    void errorsAtStartAreShownInAMessageBox() {
         const QString gone = programDir() + "gone/old.pzs";
         m_settings->WriteTextSetting("common", "save", gone);
         QString text;
         auto answered = answerMessageBox(QMessageBox::Ok, &text);
         TMainform w(*m_settings, programDir());
         QVERIFY(*answered);
-        QCOMPARE(text, loadFailedMessage(-1, gone));
-        QCOMPARE(w.state().progressPath, gone);
-        QVERIFY(!w.state().modified);
-    }
-
-    void sameCategoryDoesNothingAndAnotherAsksForAFile() {
-        TMainform w(*m_settings, programDir());
-        ScriptedDialogs dialogs;
-        w.setDialogs(&dialogs);
-        w.ChangeCategory(0);
-        QVERIFY(dialogs.log.isEmpty());
-        w.state().level = 30;
-        auto answered = answerFileDialog(QString()); // cancelled: the change still goes on
-        w.ChangeCategory(2);
-        QVERIFY(*answered);
-        QCOMPARE(w.state().category, 2);
-        QCOMPARE(w.state().level, 12);
-        QVERIFY(!w.state().modified);
-        QVERIFY(dialogs.log.contains("preview"));
-    }
-
-    void nextAndPreviousStopAtTheEnds() {
-        m_settings->WriteIntSetting("common", "group", 4);
-        TMainform w(*m_settings, programDir());
-        w.UpBtnClick();
-        QCOMPARE(w.state().level, 2);
-        w.UpBtnClick();
-        QCOMPARE(w.state().level, 2);
-        w.DownBtnClick();
-        w.DownBtnClick();
-        QCOMPARE(w.state().level, 1);
-    }
-
-    void newGameAsksAndClearsOnlyOnYes() {
-        TMainform w(*m_settings, programDir());
-        ScriptedDialogs dialogs;
-        w.setDialogs(&dialogs);
-        const QString path = programDir() + "game.pzs";
-        w.state().progressPath = path;
-        w.state().status[2] = 9;
-        dialogs.answers = {7};
-        w.NewgameBtnClick();
-        QCOMPARE(w.state().status[2], 9);
-        dialogs.answers = {6};
-        w.state().modified = true;
-        w.NewgameBtnClick();
-        QCOMPARE(w.state().status[2], 0);
-        QVERIFY(w.state().progressPath.isEmpty());
-        QVERIFY(!w.state().modified);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Wimbo Tangram"));
-        // The modified progress was saved to the old file first.
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll().at(1), char(9));
+        QCOMPARE(text, loadFailedMessage(Language::NotChosen, gone));
     }
 
     void saveAsForcesTheExtensionAndAsksBeforeOverwriting() {
+        m_settings->WriteIntSetting("common", "tongue", 0);
         TMainform w(*m_settings, programDir());
-        w.state().language = 0;
-        w.state().status[1] = 8;
-        w.state().modified = true;
         auto a = answerFileDialog(programDir() + "puzzle.txt");
-        w.SaveBtnClick();
+        QCOMPARE(w.askSavePath(programDir(), QString()), programDir() + "puzzle.pzs");
         QVERIFY(*a);
-        const QString saved = programDir() + "puzzle.pzs";
-        QVERIFY(QFile::exists(saved));
-        QVERIFY(!QFile::exists(programDir() + "puzzle.txt"));
-        QCOMPARE(w.state().progressPath, saved);
-        QVERIFY(!w.state().modified);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Wimbo Tangram - Game puzzle.pzs"));
+        QFile existing(programDir() + "puzzle.pzs");
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
 
-        // Saving as the same name again: No shows the dialog again, cancel then saves nothing.
-        w.state().progressPath.clear();
-        w.state().modified = true;
+        // The same name again: No shows the file dialog again, and cancelling there chooses
+        // nothing.
         QString question;
-        auto first = answerFileDialog(saved);
+        auto first = answerFileDialog(programDir() + "puzzle.pzs");
         QTimer::singleShot(300, [&] {
             answerMessageBox(QMessageBox::No, &question);
             QTimer::singleShot(300, [] { answerFileDialog(QString()); });
         });
-        w.SaveGameAs();
+        QVERIFY(w.askSavePath(programDir(), QString()).isEmpty());
         QVERIFY(*first);
-        QCOMPARE(question, overwriteQuestion(0, saved));
-        QVERIFY(w.state().modified);
-        QVERIFY(w.state().progressPath.isEmpty());
-    }
-
-    void saveToTheProgressPathKeepsTheModifiedFlag() {
-        TMainform w(*m_settings, programDir());
-        w.state().progressPath = programDir() + "p.pzs";
-        w.state().modified = true;
-        w.SaveBtnClick();
-        QVERIFY(QFile::exists(programDir() + "p.pzs"));
-        QVERIFY(w.state().modified);
+        QCOMPARE(question, overwriteQuestion(Language::English, programDir() + "puzzle.pzs"));
+        // Yes takes it.
+        auto again = answerFileDialog(programDir() + "puzzle.pzs");
+        QTimer::singleShot(300, [] { answerMessageBox(QMessageBox::Yes); });
+        QCOMPARE(w.askSavePath(programDir(), QString()), programDir() + "puzzle.pzs");
+        QVERIFY(*again);
     }
 
     void closingAsksAndWritesTheSettingsOnlyOnYes() {
         auto w = std::make_unique<TMainform>(*m_settings, programDir());
         ScriptedDialogs dialogs;
         w->setDialogs(&dialogs);
-        w->state().language = 1;
-        w->state().level = 3;
-        dialogs.answers = {7};
+        dialogs.chosenLanguage = Language::German;
+        w->TongueBtnClick();
+        dialogs.answers = {ModalResult::No};
         QVERIFY(!w->close());
         QCOMPARE(m_settings->read(SettingKeys::tongue), -1);
-        dialogs.answers = {6};
+        dialogs.answers = {ModalResult::Yes};
         QSignalSpy closed(w.get(), &TMainform::closed);
         w->toolButton(ToolButtonId::Sound)->setChecked(false);
         QVERIFY(w->close());
         QCOMPARE(closed.count(), 1);
         QVERIFY(dialogs.log.contains("close rules"));
         QCOMPARE(m_settings->read(SettingKeys::tongue), 1);
-        QCOMPARE(m_settings->read(SettingKeys::level), 3);
         QCOMPARE(m_settings->read(SettingKeys::sound), false);
+        QCOMPARE(m_settings->read(SettingKeys::wid), w->width());
         w.reset();
         QVERIFY(m_settings->readPlacement().has_value());
     }
 
-    void unwritableProgressFileAtCloseIsReportedAndTheWindowStillCloses() {
-        auto w = std::make_unique<TMainform>(*m_settings, programDir());
-        ScriptedDialogs dialogs;
-        w->setDialogs(&dialogs);
-        // A path below a regular file can never be written.
-        QFile blocker(programDir() + "blocker");
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const QString path = programDir() + "blocker/game.pzs";
-        w->state().progressPath = path;
-        w->state().modified = true;
-        dialogs.answers = {6};
-        QString text;
-        auto answered = answerMessageBox(QMessageBox::Ok, &text);
-        QVERIFY(w->close());
-        QVERIFY(*answered);
-        QCOMPARE(text, saveFailedMessage(-1, path));
-        QCOMPARE(m_settings->read(SettingKeys::save), path);
-    }
-
     void hintsFollowTheLanguage() {
         TMainform w(*m_settings, programDir());
-        w.state().language = 1;
-        w.SetHints();
+        w.session().setLanguage(Language::German);
         QVERIFY(w.toolButton(ToolButtonId::Load)
                     ->toolTip()
                     .startsWith(QStringLiteral("Ich hol mir einen alten Spielstand.")));
@@ -345,8 +222,7 @@ private slots:
                  QStringLiteral("I don't speak german."));
         QCOMPARE(w.toolButton(ToolButtonId::Buildings)->statusTip(),
                  QStringLiteral("Kategorie: Gebäude und Schiffe"));
-        w.state().language = 0;
-        w.SetHints();
+        w.session().setLanguage(Language::English);
         QCOMPARE(w.toolButton(ToolButtonId::Convex)->statusTip(),
                  QStringLiteral("Category: convex Tangrams"));
         QVERIFY(w.toolButton(ToolButtonId::Rules)->toolTip().contains("F1"));
@@ -355,10 +231,12 @@ private slots:
     void languageButtonChangesEveryHintAndTheCaptionAtOnce() {
         TMainform w(*m_settings, programDir());
         ScriptedDialogs dialogs;
-        dialogs.state = &w.state();
         w.setDialogs(&dialogs);
-        w.state().progressPath = programDir() + "mine.pzs";
-        for (int language : {1, 0, 1}) {
+        w.session().chooseLevel(1);
+        auto saved = answerFileDialog(programDir() + "mine.pzs");
+        w.session().saveAs();
+        QVERIFY(*saved);
+        for (const Language language : {Language::German, Language::English, Language::German}) {
             dialogs.chosenLanguage = language;
             w.TongueBtnClick();
             for (int id = 0; id < kToolButtonCount; ++id) {
@@ -366,7 +244,7 @@ private slots:
                 QCOMPARE(w.toolButton(button)->statusTip(), hintText(button, language));
                 QVERIFY(w.toolButton(button)->toolTip().startsWith(hintText(button, language)));
             }
-            QCOMPARE(w.windowTitle(), language == 1
+            QCOMPARE(w.windowTitle(), language == Language::German
                                           ? QStringLiteral("Wimbo Tangram - Spiel mine.pzs")
                                           : QStringLiteral("Wimbo Tangram - Game mine.pzs"));
             QVERIFY(dialogs.log.endsWith("preview"));
@@ -374,7 +252,7 @@ private slots:
         // The German and English hints really differ for every button.
         for (int id = 0; id < kToolButtonCount; ++id) {
             const auto button = static_cast<ToolButtonId>(id);
-            QVERIFY(hintText(button, 0) != hintText(button, 1));
+            QVERIFY(hintText(button, Language::English) != hintText(button, Language::German));
         }
     }
 

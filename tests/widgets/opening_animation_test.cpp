@@ -8,7 +8,7 @@ using tangram::OpeningAnimation;
 
 class OpeningAnimationTest : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void framesGrowFromThePointerToTheWindow() {
         const QPoint pointer(80, 720);
         const QRect window(300, 150, 691, 481);

@@ -28,9 +28,9 @@ constexpr int kFigureY = TSelectDlg::kNumberBand + 40;
 
 std::unique_ptr<GameState> stateWith(int patternCount, int level) {
     auto state = std::make_unique<GameState>();
-    state->language = 0;
-    state->patternCount = patternCount;
-    state->level = level;
+    state->language = Language::English;
+    state->setPatternCount(patternCount);
+    state->setLevel(level);
     for (int n = 1; n <= patternCount; ++n)
         state->patterns[static_cast<std::size_t>(n)].fill(TPlacement{60, 40, 0});
     return state;
@@ -71,7 +71,7 @@ QString hex(QRgb colour) {
 class SelectDialogTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void markerStripHasEightFacesOnSilver();
     void markerFollowsRevealedPieces_data();
     void markerFollowsRevealedPieces();
@@ -190,7 +190,7 @@ void SelectDialogTest::levelNearTheEndShowsTheLastPage() {
     QCOMPARE(dialog.patternInCell(8), 40);
     // The bottom-right cell chooses 40.
     dialog.boxMouseDown(2 * 130 + 60, 2 * 105 + 50);
-    QCOMPARE(state->level, 40);
+    QCOMPARE(dialog.chosen(), 40);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
@@ -200,11 +200,12 @@ void SelectDialogTest::levelOutsideTheCategoryIsClamped() {
     dialog.show();
     QCOMPARE(dialog.position(), 1);
     dialog.hide();
-    state->level = 999;
+    state->setLevel(999);
     dialog.show();
     QCOMPARE(dialog.position(), 32);
-    // Showing never writes the level.
-    QCOMPARE(state->level, 999);
+    // Showing never writes the level, which the state keeps in range anyway.
+    QCOMPARE(state->level(), 40);
+    QCOMPARE(dialog.chosen(), 0);
 }
 
 void SelectDialogTest::clickChoosesThePatternUnderThePointer_data() {
@@ -226,7 +227,8 @@ void SelectDialogTest::clickChoosesThePatternUnderThePointer() {
     TSelectDlg dialog(*state);
     dialog.show();
     QTest::mouseClick(dialog.findChild<QWidget*>(QStringLiteral("box")), Qt::RightButton, {}, at);
-    QCOMPARE(state->level, level);
+    QCOMPARE(dialog.chosen(), level);
+    QCOMPARE(state->level(), 12); // the session takes the choice, not the dialog
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
 }
@@ -243,7 +245,7 @@ void SelectDialogTest::nextFindsTheNextOpenPattern() {
     // Next from an open pattern moves one on.
     dialog.NextBtnClick();
     QCOMPARE(dialog.position(), 7);
-    QCOMPARE(state->level, 1);
+    QCOMPARE(dialog.chosen(), 0);
 }
 
 void SelectDialogTest::nextStopsAtTheLastTopLeftPattern() {
@@ -306,10 +308,10 @@ void SelectDialogTest::fewPatternsNeverOfferALevelBeyondTheCount() {
     QVERIFY(box.pixel(cellOrigin(5) + QPoint(10, 85)) != kSilver);
     dialog.boxMouseDown(2 * 130 + 10, 105 + 10); // cell 5
     dialog.boxMouseDown(10, 2 * 105 + 10);       // cell 6
-    QCOMPARE(state->level, 4);
+    QCOMPARE(dialog.chosen(), 0);
     QVERIFY(dialog.isVisible());
     dialog.boxMouseDown(130 + 10, 105 + 10); // cell 4: pattern 5
-    QCOMPARE(state->level, 5);
+    QCOMPARE(dialog.chosen(), 5);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
@@ -326,7 +328,7 @@ void SelectDialogTest::emptyCategoryOnlyCancels() {
     dialog.NextBtnClick();
     dialog.boxMouseDown(10, 10);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(state->level, 1);
+    QCOMPARE(dialog.chosen(), 0);
 }
 
 void SelectDialogTest::cancelLeavesTheLevelAlone() {
@@ -336,7 +338,8 @@ void SelectDialogTest::cancelLeavesTheLevelAlone() {
     dialog.NextBtnClick();
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn")), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(state->level, 7);
+    QCOMPARE(dialog.chosen(), 0);
+    QCOMPARE(state->level(), 7);
 }
 
 void SelectDialogTest::execReturnsAcceptedAfterAClick() {
@@ -347,16 +350,16 @@ void SelectDialogTest::execReturnsAcceptedAfterAClick() {
                           QPoint(135, 0));
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(state->level, 4);
+    QCOMPARE(dialog.chosen(), 4);
 
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(state->level, 4);
+    QCOMPARE(dialog.chosen(), 0);
 }
 
 void SelectDialogTest::textsFollowTheLanguageAtEveryShow() {
     auto state = stateWith(40, 1);
-    state->language = 1;
+    state->language = Language::German;
     TSelectDlg dialog(*state);
     dialog.show();
     auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"));
@@ -373,7 +376,7 @@ void SelectDialogTest::textsFollowTheLanguageAtEveryShow() {
              QStringLiteral("Ein Mausklick und schon gehts mit diesem Tangram los."));
     dialog.hide();
 
-    state->language = -1; // not chosen yet: English
+    state->language = Language::NotChosen; // not chosen yet: English
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Tangram"));
     QCOMPARE(cancel->text(), QStringLiteral("Cancel"));

@@ -38,9 +38,9 @@ int countPixels(const QImage& image, QRgb colour) {
 // Ten patterns: a clean solve, one after a revealed piece, one given up, one with help but open.
 std::unique_ptr<GameState> tenPatterns() {
     auto state = std::make_unique<GameState>();
-    state->language = 0;
+    state->language = Language::English;
     state->category = 4;
-    state->patternCount = 10;
+    state->setPatternCount(10);
     state->status[1] = 8;
     state->status[2] = 9;
     state->status[3] = 15;
@@ -53,7 +53,7 @@ std::unique_ptr<GameState> tenPatterns() {
 class StatisticsDialogTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void sentencesAndGaugesSummariseTheCategory();
     void helpBarPaintsEachLevelInItsColour();
     void gaugeTextIsExclusiveOrOverFillAndGround();
@@ -131,8 +131,8 @@ void StatisticsDialogTest::gaugeTextIsExclusiveOrOverFillAndGround() {
 
 void StatisticsDialogTest::nothingSolvedShowsEmptyBarAndZeroGauges() {
     auto state = std::make_unique<GameState>();
-    state->language = 1;
-    state->patternCount = 25;
+    state->language = Language::German;
+    state->setPatternCount(25);
     state->status[5] = 4; // help used, not done
     TStatDlg dialog(*state);
     dialog.show();
@@ -155,7 +155,7 @@ void StatisticsDialogTest::everyShowRecountsAndFollowsTheLanguage() {
     QCOMPARE(dialog.counts().solved, 3);
     dialog.hide();
 
-    state->language = 1;
+    state->language = Language::German;
     for (int n = 1; n <= 10; ++n)
         state->status[static_cast<std::size_t>(n)] = 8;
     dialog.show();

@@ -83,11 +83,11 @@ QString section(const QString& source, const QString& from, const QString& to) {
 class HelpViewerTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void topicFollowsTheLanguage() {
-        QCOMPARE(HelpViewer::topicFor(1), QStringLiteral("Das_Spiel"));
-        QCOMPARE(HelpViewer::topicFor(0), QStringLiteral("The_game"));
-        QCOMPARE(HelpViewer::topicFor(-1), QStringLiteral("The_game"));
+        QCOMPARE(HelpViewer::topicFor(Language::German), QStringLiteral("Das_Spiel"));
+        QCOMPARE(HelpViewer::topicFor(Language::English), QStringLiteral("The_game"));
+        QCOMPARE(HelpViewer::topicFor(Language::NotChosen), QStringLiteral("The_game"));
     }
 
     void opensTheFileBesideTheProgramAtTheLanguagesTopic() {
@@ -96,7 +96,7 @@ private slots:
         HelpViewer viewer;
         viewer.resize(500, 400);
 
-        state.language = 0;
+        state.language = Language::English;
         QVERIFY(viewer.showRules(state));
         QVERIFY(viewer.isVisible());
         QCOMPARE(viewer.browser()->source().fragment(), QStringLiteral("The_game"));
@@ -115,7 +115,7 @@ private slots:
         // Read as UTF-8.
         QVERIFY(viewer.browser()->toPlainText().contains(QStringLiteral("Spielstände")));
 
-        state.language = 1;
+        state.language = Language::German;
         QVERIFY(viewer.showRules(state));
         QCOMPARE(viewer.browser()->source().fragment(), QStringLiteral("Das_Spiel"));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Wimbo Tangram - Spielregeln"));
@@ -137,7 +137,7 @@ private slots:
         QFETCH(QString, words);
         QTemporaryDir empty;
         GameState state;
-        state.language = language;
+        state.language = languageFromSetting(language);
         state.programDir = empty.path() + QLatin1Char('/');
         HelpViewer viewer;
         QString message;

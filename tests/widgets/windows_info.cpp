@@ -14,7 +14,7 @@ using testing::whenModal;
 class InfoDialogTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void titleAndCreditsFollowTheLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("title");
@@ -31,9 +31,9 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, creditsWord);
         GameState state;
-        state.language = 1 - language; // the dialog is built in the other language
+        state.language = languageFromSetting(1 - language); // the dialog is built in the other language
         TMultiDlg dialog(state);
-        state.language = language;
+        state.language = languageFromSetting(language);
         QString seenTitle;
         QString seenCredits;
         auto answered = whenModal([&](QWidget* open) {

@@ -36,7 +36,7 @@ QPointF pieceCentre(int piece) {
 class SplashTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void isAFramelessTopWindowOfTheTitlePicture() {
         TSplash splash;
         QCOMPARE(splash.size(), QSize(200, 150));

@@ -93,7 +93,7 @@ Seen look(QWidget* dialog, int page) {
 class YesNoTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init() {
         m_state = std::make_unique<GameState>();
         m_dialog = std::make_unique<TYesNoDlg>(*m_state);
@@ -120,13 +120,13 @@ private slots:
     void everyPageShowsItsTextAndButtons() {
         QFETCH(int, language);
         QFETCH(int, page);
-        m_state->language = language;
+        m_state->language = languageFromSetting(language);
         Seen seen;
         auto answered = whenModal([&](QWidget* dialog) {
             seen = look(dialog, page);
             button(dialog, page, 1)->click();
         });
-        m_dialog->showPage(page);
+        int(m_dialog->showPage(static_cast<MessagePage>(page)));
         QVERIFY(*answered);
 
         const Expected& expected = kPages[page];
@@ -171,7 +171,7 @@ private slots:
         auto answered = whenModal([&](QWidget* dialog) {
             QTest::mouseClick(button(dialog, page, buttonIndex), Qt::LeftButton);
         });
-        QCOMPARE(m_dialog->showPage(page), result);
+        QCOMPARE(int(m_dialog->showPage(static_cast<MessagePage>(page))), result);
         QVERIFY(*answered);
         QCOMPARE(m_dialog->result(), result);
     }
@@ -197,10 +197,10 @@ private slots:
             else
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        const int got = m_dialog->showPage(page);
+        const int got = int(m_dialog->showPage(static_cast<MessagePage>(page)));
         QVERIFY(*answered);
         QCOMPARE(got, result);
-        QVERIFY(got != TYesNoDlg::mrYes);
+        QVERIFY(got != int(ModalResult::Yes));
     }
 
     void enterPressesTheDefaultButton_data() {
@@ -216,7 +216,7 @@ private slots:
         auto answered = whenModal([](QWidget* dialog) {
             QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Return);
         });
-        QCOMPARE(m_dialog->showPage(page), result);
+        QCOMPARE(int(m_dialog->showPage(static_cast<MessagePage>(page))), result);
         QVERIFY(*answered);
     }
 
@@ -234,13 +234,13 @@ private slots:
                 ->click();
         };
         whenModal(answerOk);
-        m_dialog->showPage(0);
+        int(m_dialog->showPage(static_cast<MessagePage>(0)));
         QCOMPARE(shown, QStringLiteral("lost"));
 
         whenModal([](QWidget* dialog) { button(dialog, 4, 1)->click(); });
-        m_dialog->showPage(4);
+        int(m_dialog->showPage(static_cast<MessagePage>(4)));
         whenModal(answerOk);
-        m_dialog->showPage(10);
+        int(m_dialog->showPage(static_cast<MessagePage>(10)));
         QCOMPARE(shown, QStringLiteral("giveup"));
         QCOMPARE(m_dialog->currentPage(), 4);
     }
@@ -252,13 +252,13 @@ private slots:
                    button(dialog, 3, 1)->text();
             button(dialog, 3, 2)->click();
         };
-        m_state->language = 0;
+        m_state->language = Language::English;
         whenModal(answer);
-        m_dialog->showPage(3);
+        int(m_dialog->showPage(static_cast<MessagePage>(3)));
         QCOMPARE(text, QStringLiteral("Do you really want to go?|Yes"));
-        m_state->language = 1;
+        m_state->language = Language::German;
         whenModal(answer);
-        m_dialog->showPage(3);
+        int(m_dialog->showPage(static_cast<MessagePage>(3)));
         QCOMPARE(text, QStringLiteral("Willst Du wirklich schon aufhören?|Ja"));
     }
 

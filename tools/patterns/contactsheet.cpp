@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/patterns/contactsheet.h"
 
-#include "model/puzzleview.h"
+#include "model/boardcanvas.h"
 
 #include <QFont>
 #include <QPainter>
@@ -38,12 +38,11 @@ QImage thumbnail(const CompiledFigure& figure, int number) {
     p.drawText(QRect(3, 1, 60, 14), Qt::AlignLeft | Qt::AlignVCenter, QString::number(number));
     p.setBrush(colour(figure.valid ? kBlack : kRed));
     for (int piece = 1; piece <= kPieceCount; ++piece) {
-        const TPlacement& pl = figure.record[piece - 1];
-        const int shape = PieceShapeOf(piece);
+        const PieceCorners corners = PieceOutline(piece, figure.record[piece - 1]);
         QPolygon polygon;
-        for (int k = 0; k < VertexCount(shape); ++k) {
-            const GridOffset v = OutlineVertex(shape, k, pl.orientation);
-            polygon << QPoint(pl.column + v.x, 15 + pl.row + v.y);
+        for (int k = 0; k < corners.count; ++k) {
+            const GridOffset v = corners.points[static_cast<std::size_t>(k)];
+            polygon << QPoint(v.x, 15 + v.y);
         }
         p.drawPolygon(polygon);
     }

@@ -122,13 +122,13 @@ void checkBuildable(const TPatternRecord& record, int dx, int dy, std::vector<Pr
         p.row = static_cast<std::uint8_t>(p.row + dy);
     }
     SilentView view;
-    Puzzle puzzle(view);
-    std::uint8_t status = 0;
+    Puzzle puzzle(view, view);
+    PatternStatus status;
     bool modified = false;
     puzzle.SetUpPattern(record, status, modified);
-    puzzle.arrangeForTest(moved);
+    puzzle.LayPieces(moved);
     puzzle.CheckSolution();
-    if (puzzle.playState() != kSolved || view.wonPages != 1)
+    if (puzzle.playState() != PlayState::Solved || view.wonPages != 1)
         problems.push_back({0, "built " + std::to_string(dx) + ", " + std::to_string(dy) +
                                    " grid units away it is not accepted by the solution check"});
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/patterns/library.h"
 
+#include "model/libraryrecord.h"
+
 #include "tools/patterns/convexshape.h"
 #include "tools/patterns/figurechecker.h"
 #include "tools/patterns/figurecompiler.h"
@@ -135,12 +137,9 @@ Library buildLibraryFromFiles(const std::vector<std::string>& paths,
 std::string libraryBytes(const Library& library) {
     std::string bytes;
     for (const CompiledFigure& f : library.figures) {
-        bytes.push_back(static_cast<char>(f.source.category));
-        for (const TPlacement& p : f.record) {
-            bytes.push_back(static_cast<char>(p.column));
-            bytes.push_back(static_cast<char>(p.row));
-            bytes.push_back(static_cast<char>(p.orientation));
-        }
+        const LibraryRecordBytes record =
+            encodeLibraryRecord({static_cast<std::uint8_t>(f.source.category), f.record});
+        bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
     }
     return bytes;
 }

@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/statistics.h"
+#include "dialogs/statisticstexts.h"
 
-#include "data/gamestate.h"
 #include "data/texts.h"
 
 namespace tangram {
 
 namespace {
 
-bool isGerman(int language) {
-    return language == 1;
-}
-
 QString num(int value) {
     return QString::number(value);
 }
 
 // One group's wording: the text for no pattern, for one, and the two halves around the number
-// for two or more. The sentences keep the game's established wording, slips included
-// ("Tamgram", "Tangrama", "für one"), because players know them that way.
+// for two or more.
 struct Fragment {
     const char16_t* none;
     const char16_t* one;
@@ -58,27 +52,7 @@ constexpr std::array<Fragment, 5> kEnglishHelp{{
 
 } // namespace
 
-StatisticsCounts countStatuses(std::span<const std::uint8_t> statuses) {
-    StatisticsCounts counts;
-    counts.patternCount = static_cast<int>(statuses.size());
-    for (const std::uint8_t status : statuses) {
-        if ((status & 8) == 0)
-            continue;
-        const int revealed = status & 7;
-        ++counts.solved;
-        ++counts.help[static_cast<std::size_t>(revealed)];
-        counts.points += 7 - revealed;
-    }
-    return counts;
-}
-
-StatisticsCounts countStatistics(const GameState& state) {
-    const auto count = static_cast<std::size_t>(safePatternCount(state));
-    // Status entry 0 is unused: pattern n lives at [n].
-    return countStatuses(std::span<const std::uint8_t>(state.status).subspan(1, count));
-}
-
-QString statisticsTitle(int language, int category, const QString& progressPath) {
+QString statisticsTitle(Language language, int category, const QString& progressPath) {
     // The file name without its last four characters, which are the ".pzs" the game adds.
     const QString fileName = fileNamePart(progressPath);
     const QString name = fileName.size() > 4 ? fileName.chopped(4) : QString();
@@ -91,7 +65,7 @@ QString statisticsTitle(int language, int category, const QString& progressPath)
     return title + categoryName(language, category);
 }
 
-QString solvedSentence(int language, const StatisticsCounts& counts) {
+QString solvedSentence(Language language, const StatisticsCounts& counts) {
     const int s = counts.solved;
     const QString n = num(counts.patternCount);
     if (isGerman(language)) {
@@ -112,7 +86,7 @@ QString solvedSentence(int language, const StatisticsCounts& counts) {
            QStringLiteral(" Tangrams were solved.");
 }
 
-QString helpSentence(int language, const StatisticsCounts& counts) {
+QString helpSentence(Language language, const StatisticsCounts& counts) {
     const auto& h = counts.help;
     const std::array<int, 5> groups{h[0], h[1] + h[2], h[3] + h[4], h[5] + h[6], h[7]};
     if (isGerman(language)) {
@@ -127,7 +101,7 @@ QString helpSentence(int language, const StatisticsCounts& counts) {
     return text;
 }
 
-QString pointsSentence(int language, const StatisticsCounts& counts) {
+QString pointsSentence(Language language, const StatisticsCounts& counts) {
     const int p = counts.points;
     const int m = counts.maxPoints();
     const bool german = isGerman(language);

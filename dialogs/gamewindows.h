@@ -26,18 +26,15 @@ public:
     GameWindows(TMainform& main, SettingsStore& settings);
     ~GameWindows() override;
 
-    int showMessagePage(int page) override;
+    ModalResult showMessagePage(MessagePage page) override;
     void showSplash() override;
-    void showLanguageDialog() override;
-    bool showSelectDialog() override;
+    std::optional<Language> showLanguageDialog() override;
+    int showSelectDialog() override;
     void showStatistics() override;
     void showInfo() override;
     void refreshPreview() override;
     void openRules() override;
     void closeRules() override;
-
-    TPatForm* preview() const { return m_preview.get(); }
-    TSplash* splash() const { return m_splash; }
 
 private:
     TMainform& m_main;

@@ -3,7 +3,7 @@
 // event loop until the main window closes. A missing pattern library ends the program with a
 // message before any window is shown.
 #include "ui/Main.h"
-#include "dialogs/windowset.h"
+#include "dialogs/gamewindows.h"
 #include "services/settingsstore.h"
 #include "ui/glyphs.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/windowset.h"
+#include "dialogs/gamewindows.h"
 
 #include "dialogs/HelpViewer.h"
 #include "dialogs/Info.h"
@@ -18,7 +18,7 @@ GameWindows::GameWindows(TMainform& main, SettingsStore& settings)
       m_preview(std::make_unique<TPatForm>(main.state(), settings)),
       m_select(new TSelectDlg(main.state(), &main)), m_stat(new TStatDlg(main.state(), &main)),
       m_yesNo(new TYesNoDlg(main.state(), &main)), m_info(new TMultiDlg(main.state(), &main)),
-      m_tongue(new TTongueDlg(main.state(), &main)) {
+      m_tongue(new TTongueDlg(&main)) {
     main.setDialogs(this);
 }
 
@@ -26,7 +26,7 @@ GameWindows::~GameWindows() {
     m_main.setDialogs(nullptr);
 }
 
-int GameWindows::showMessagePage(int page) {
+ModalResult GameWindows::showMessagePage(MessagePage page) {
     return m_yesNo->showPage(page);
 }
 
@@ -34,12 +34,15 @@ void GameWindows::showSplash() {
     m_splash->exec();
 }
 
-void GameWindows::showLanguageDialog() {
-    m_tongue->exec();
+std::optional<Language> GameWindows::showLanguageDialog() {
+    if (m_tongue->exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return m_tongue->chosen();
 }
 
-bool GameWindows::showSelectDialog() {
-    return m_select->exec() == 1;
+int GameWindows::showSelectDialog() {
+    return m_select->exec() == QDialog::Accepted ? m_select->chosen() : 0;
 }
 
 void GameWindows::showStatistics() {
