@@ -35,7 +35,6 @@ QString saveFailedMessage(Language language, const QString& path) {
 
 QString loadFailedMessage(Language language, const QString& path) {
     const QString name = fileNamePart(path);
-    // "occured" is the game's established wording.
     return isGerman(language)
                ? QStringLiteral("Fehler beim Laden des Spiels ") + name + QLatin1Char('!')
                : QStringLiteral("Error occured while loading file ") + name + QLatin1Char('!');

@@ -53,7 +53,8 @@ inline constexpr int kPairCount = 300;
 // The stamp numbered n (0..15).
 const TCellStamp& CellStamp(int n);
 const StampColumnRuns& ColumnRuns(int n);
-// The 300 compatible pairs in ascending order, exactly as the game defines them (not symmetric).
+// The 300 compatible pairs in ascending order. The table is not symmetric: it lists which code
+// may be laid onto which, and figures were checked against it as it stands.
 const std::array<CodePair, kPairCount>& CompatiblePairs();
 // One bit per (grid code, stamp code) pair of the table, at index grid * 256 + stamp.
 extern const std::array<std::uint64_t, 1024> kCompatibleBits;
@@ -63,8 +64,8 @@ inline bool IsCompatible(std::uint8_t gridCode, std::uint8_t stampCode) {
     const unsigned index = gridCode * 256u + stampCode;
     return (kCompatibleBits[index / 64] >> (index % 64)) & 1u;
 }
-// The literal membership search through the 300 pairs; kept as the reference for tests and
-// benchmarks.
+// The literal membership search through the 300 pairs, the definition the bit table is built
+// from; tests and benchmarks compare the fast test against it.
 bool IsCompatibleLinear(std::uint8_t gridCode, std::uint8_t stampCode);
 
 // Add or subtract stamp n with its origin at grid point (column, row). The caller guarantees the
@@ -79,7 +80,7 @@ bool PieceInBounds(int piece, int column, int row, int orientation);
 // In bounds and colliding with nothing in `board`.
 bool StampFits(const TCellGrid& board, int column, int row, int n);
 bool PieceFits(const TCellGrid& board, int piece, int column, int row, int orientation);
-// The same test with the literal pair search, for tests and benchmarks.
+// The same test with the literal pair search, the reference for the fast one.
 bool PieceFitsLinear(const TCellGrid& board, int piece, int column, int row, int orientation);
 
 // All stamps of `piece` at `placement` added to / subtracted from `grid` (caller checks bounds).

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The 16 cell stamps and the compatible pair table, written as the game defines them.
+// The 16 cell stamps and the compatible pair table. Progress files and the figure library were
+// made with exactly these cells, so every code and pair stays as it is: a change would turn
+// figures that players have solved into ones they cannot lay.
 // A stamp is listed row by row: row offset, column offset of its first non-zero cell, then the
 // codes from there rightward. Cells not listed hold 0.
 #include "model/cellgrid.h"

@@ -1,10 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages the build, the tests and the game need, but only those missing.
-# Sourced by ./check and ./play.
+# The Debian packages of the build, the game and the tests, and the installer of those missing.
+# Sourced by ./play, which needs only what builds and runs the game, and by ./check, which adds
+# what the tests, the benchmarks and the real-window checks use.
 
-wt_packages=(
+wt_game_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
+)
+wt_check_packages=(
+    "${wt_game_packages[@]}"
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream

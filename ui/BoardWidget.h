@@ -64,8 +64,7 @@ public:
     void SetBoardCursor(BoardCursor cursor) override;
     BoardCursor boardCursor() const { return m_cursorKind; }
 
-    // The back buffer in device pixels (null before the first picture); for tests and
-    // benchmarks.
+    // The picture the board shows, in device pixels (null before the first picture).
     const QImage& backBuffer() const { return m_buffer; }
 
 protected:

@@ -27,7 +27,8 @@ QKeySequence keyOf(const ButtonSpec& entry) {
                                                       : QKeySequence(entry.combination);
 }
 
-// Left edges and widths as designed; every command also has a key a desktop player expects.
+// Left edges and widths keep the buttons in groups (file, categories, figure, help and settings)
+// with a gap between groups; every command also has a key a desktop player expects.
 const ButtonSpec kButtons[] = {
     {ToolButtonId::Newgame, "NewgameBtn", 4, 25, QKeySequence::New, {}},
     {ToolButtonId::Load, "LoadBtn", 32, 25, QKeySequence::Open, {}},

@@ -38,9 +38,6 @@ public:
     // it when `xorMode` (the alpha byte is kept). Returns the device rectangle it touched.
     QRect drawOutline(QImage& image, const QPoint* vertices, int count, QRgb colour, bool xorMode);
 
-    // The device pixels of the last outline traced, each once; for tests.
-    const std::vector<QPoint>& outlinePixels() const { return m_pixels; }
-
 private:
     void traceOutline(const QPoint* vertices, int count, qreal dpr);
     void traceLine(QPointF from, QPointF to, int thickness);

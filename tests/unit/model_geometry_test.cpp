@@ -235,3 +235,27 @@ TEST(Stamps, BoundingBoxesHoldEveryCode) {
     }
     EXPECT_EQ(CellStamp(1).code(0, 0), 60);
 }
+
+// Every drawing of a piece takes its corners from here, so a damaged record looks the same in
+// every window: such a piece is left out, never wrapped into another orientation.
+TEST(PieceOutline, CornersAreTheOutlineAtTheReferencePoint) {
+    const TPlacement at{50, 30, 5};
+    const PieceCorners corners = PieceOutline(kParallelogram, at);
+    ASSERT_EQ(corners.count, VertexCount(PieceShapeOf(kParallelogram)));
+    for (int v = 0; v < corners.count; ++v) {
+        const GridOffset offset = OutlineVertex(PieceShapeOf(kParallelogram), v, 5);
+        EXPECT_EQ(corners.points[static_cast<std::size_t>(v)],
+                  (GridOffset{50 + offset.x, 30 + offset.y}));
+    }
+    EXPECT_EQ(PieceOutline(1, {10, 10, 0}).count, 3);
+    EXPECT_EQ(PieceOutline(kSquare, {10, 10, 31}).count, 4);
+}
+
+TEST(PieceOutline, ADamagedOrientationHasNoCorners) {
+    for (const int orientation : {32, 33, 64, 200, 255}) {
+        const TPlacement damaged{60, 40, static_cast<std::uint8_t>(orientation)};
+        for (int piece = 1; piece <= kPieceCount; ++piece)
+            EXPECT_EQ(PieceOutline(piece, damaged).count, 0) << piece << " " << orientation;
+    }
+    EXPECT_EQ(ShapeOutline(3, 0, 0, -1).count, 0);
+}

@@ -50,8 +50,8 @@ TEST_F(Gestures, HitZonesOfTheSmallTriangle) {
 
 TEST_F(Gestures, PressOnAPieceLiftsItAndStartsMoving) {
     puzzle.boxMousedown(MouseButton::Left, 300 - 5, 200 + 5);
-    EXPECT_EQ(view.take(), (Calls{"sound pick-up", "filled 1 12632256 12632256", "placed 0 8355711",
-                                  "outline 1 65535 xor"}));
+    EXPECT_EQ(view.take(), (Calls{"sound pick-up", "filled 1 silver silver", "placed black grey",
+                                  "outline 1 yellow xor"}));
     EXPECT_EQ(puzzle.selectedPiece(), 1);
     EXPECT_EQ(puzzle.dragMode(), HitZone::Move);
     EXPECT_EQ(puzzle.grabDx(), 60 - 59);
@@ -62,7 +62,7 @@ TEST_F(Gestures, PressOnAPieceLiftsItAndStartsMoving) {
     // The cursor follows the piece as it lay before the step: the pointer has left it.
     puzzle.boxMouseMove(true, 300 + 20, 200 + 5);
     EXPECT_EQ(view.take(),
-              (Calls{"cursor hand", "sound move-step", "outline 1 65535 xor", "outline 1 65535 xor"}));
+              (Calls{"cursor hand", "sound move-step", "outline 1 yellow xor", "outline 1 yellow xor"}));
     EXPECT_EQ(puzzle.placement(1), (TPlacement{65, 40, 0}));
     // Same cell again: only the cursor follows.
     puzzle.boxMouseMove(true, 300 + 21, 200 + 6);
@@ -139,7 +139,7 @@ TEST_F(Gestures, RightButtonMirrorsOnlyTheParallelogram) {
         const HitZone mode = puzzle.dragMode();
         view.take();
         puzzle.boxMousedown(MouseButton::Right, 0, 0);
-        EXPECT_EQ(view.take(), (Calls{"outline 7 65535 xor", "outline 7 65535 xor"}));
+        EXPECT_EQ(view.take(), (Calls{"outline 7 yellow xor", "outline 7 yellow xor"}));
         EXPECT_EQ(puzzle.placement(7).orientation, to);
         EXPECT_EQ(puzzle.dragMode(), mode);
     }
@@ -164,8 +164,8 @@ TEST_F(Gestures, AcceptedDropPutsThePieceBackAndMayLiftAnother) {
     // Press outside the lifted piece, on the square at home: drop, then lift the square.
     puzzle.boxMousedown(MouseButton::Left, 7 * 5, 42 * 5);
     EXPECT_EQ(view.take(),
-              (Calls{"sound drop", "filled 1 0 8355711", "sound pick-up", "filled 6 12632256 12632256",
-                     "placed 0 8355711", "outline 6 65535 xor"}));
+              (Calls{"sound drop", "filled 1 black grey", "sound pick-up", "filled 6 silver silver",
+                     "placed black grey", "outline 6 yellow xor"}));
     EXPECT_EQ(puzzle.selectedPiece(), 6);
     EXPECT_EQ(puzzle.boardGrid(), gridOf(puzzle, 6));
 }
@@ -206,7 +206,7 @@ TEST_F(Gestures, DropThatSolvesTurnsGreenAndLiftsNothingElse) {
     const int y = goal[1].row * 5;
     ASSERT_GT(puzzle.PieceHitZone(x, y, 2), HitZone::Outside);
     puzzle.boxMousedown(MouseButton::Left, x, y);
-    EXPECT_EQ(view.take(), (Calls{"sound drop", "filled 1 0 8355711", "placed 65280 8355711",
+    EXPECT_EQ(view.take(), (Calls{"sound drop", "filled 1 black grey", "placed green grey",
                                   "sound solved", "won", "status changed"}));
     EXPECT_EQ(puzzle.selectedPiece(), 0);
     EXPECT_EQ(puzzle.playState(), PlayState::Solved);

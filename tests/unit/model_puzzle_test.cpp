@@ -135,7 +135,7 @@ TEST_F(Solution, FigureBuiltAnywhereIsRecognisedWithTheFullSuccessSequence) {
         puzzle.LayPieces(shifted(figure, dx, dy));
         view.take();
         puzzle.CheckSolution();
-        EXPECT_EQ(view.take(), (Calls{"placed 65280 8355711", "sound solved", "won", "status changed"}))
+        EXPECT_EQ(view.take(), (Calls{"placed green grey", "sound solved", "won", "status changed"}))
             << dx << "," << dy;
         EXPECT_EQ(puzzle.playState(), PlayState::Solved);
     }
@@ -209,8 +209,8 @@ TEST_F(Help, EachUseRevealsOneMorePieceAndTheSeventhGivesUp) {
         view.take();
         puzzle.TipBtnClick();
         const bool last = use == 7;
-        EXPECT_EQ(view.take(), (Calls{"placed 12632256 12632256",
-                                      last ? "placed 255 8355711" : "placed 0 8355711"}));
+        EXPECT_EQ(view.take(), (Calls{"placed silver silver",
+                                      last ? "placed red grey" : "placed black grey"}));
         EXPECT_EQ(status, last ? 15 : use);
         EXPECT_TRUE(modified);
         EXPECT_EQ(puzzle.playState(), last ? PlayState::GivenUp : PlayState::Playing);

@@ -31,20 +31,38 @@ inline std::string soundName(SoundEffect sound) {
     return "sound?";
 }
 
+inline std::string colourName(Colour colour) {
+    switch (colour) {
+    case kBlack:
+        return "black";
+    case kSilver:
+        return "silver";
+    case kGreen:
+        return "green";
+    case kRed:
+        return "red";
+    case kGrey:
+        return "grey";
+    case kYellow:
+        return "yellow";
+    }
+    return std::to_string(colour);
+}
+
 class RecordingView : public BoardCanvas, public PuzzleEvents {
 public:
     std::vector<std::string> calls;
 
     void DrawPieceOutline(int piece, Colour colour, bool xorMode) override {
-        calls.push_back("outline " + std::to_string(piece) + " " + std::to_string(colour) +
+        calls.push_back("outline " + std::to_string(piece) + " " + colourName(colour) +
                         (xorMode ? " xor" : " copy"));
     }
     void DrawPieceFilled(int piece, Colour fill, Colour pen) override {
-        calls.push_back("filled " + std::to_string(piece) + " " + std::to_string(fill) + " " +
-                        std::to_string(pen));
+        calls.push_back("filled " + std::to_string(piece) + " " + colourName(fill) + " " +
+                        colourName(pen));
     }
     void DrawPlacedPieces(Colour fill, Colour pen) override {
-        calls.push_back("placed " + std::to_string(fill) + " " + std::to_string(pen));
+        calls.push_back("placed " + colourName(fill) + " " + colourName(pen));
     }
     void PlaySoundEffect(SoundEffect sound) override { calls.push_back("sound " + soundName(sound)); }
     void ShowWonPage() override { calls.push_back("won"); }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The language dialog driven offscreen: each button chooses its language, the close box and
-// Escape choose nothing, and the dialog looks as the game designs it.
+// Escape choose nothing, and the dialog keeps its size and parts.
 #include "dialogs/Tongdlg.h"
 #include "game/messagepage.h"
 #include "tests/widgets/windows_support.h"

@@ -23,7 +23,7 @@ struct Expected {
     const char* french;
 };
 
-// The pages as the game defines them; French pages 2, 5 and 6 borrow the English text, 7 and 8
+// The nine pages and their texts; French pages 2, 5 and 6 borrow the English text, 7 and 8
 // have none.
 const Expected kPages[10] = {
     {},
