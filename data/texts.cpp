@@ -40,6 +40,27 @@ QString loadFailedMessage(Language language, const QString& path) {
                : QStringLiteral("Error occured while loading file ") + name + QLatin1Char('!');
 }
 
+QString unsavedProgressQuestion(Language language, const QString& reason) {
+    return isGerman(language)
+               ? reason + QStringLiteral("\n\nZurück zum Spiel, oder ohne zu sichern weiter?")
+               : reason + QStringLiteral("\n\nGo back to the game, or go on without saving?");
+}
+
+QString goBackCaption(Language language) {
+    return isGerman(language) ? QStringLiteral("Zurück zum Spiel") : QStringLiteral("Back to the game");
+}
+
+QString continueWithoutSavingCaption(Language language) {
+    return isGerman(language) ? QStringLiteral("Ohne Sichern weiter")
+                              : QStringLiteral("Go on without saving");
+}
+
+QString webPageFailedMessage(Language language) {
+    return isGerman(language)
+               ? QStringLiteral("Die Webseite konnte nicht geöffnet werden: kein Browser gefunden.")
+               : QStringLiteral("The web page could not be opened: no web browser was found.");
+}
+
 QString categoryName(Language language, int category) {
     static const std::array<const char16_t*, 8> english{u"humans",
                                                         u"animals",

@@ -19,6 +19,13 @@ QString missingLibraryMessage(Language language);
 QString overwriteQuestion(Language language, const QString& path);
 QString saveFailedMessage(Language language, const QString& path);
 QString loadFailedMessage(Language language, const QString& path);
+// Asked when progress could not be saved before a command that would drop it; `reason` is the
+// save error. The answers: back to the game, or on without saving.
+QString unsavedProgressQuestion(Language language, const QString& reason);
+QString goBackCaption(Language language);
+QString continueWithoutSavingCaption(Language language);
+// The web page could not be opened (no browser, or the address was refused).
+QString webPageFailedMessage(Language language);
 
 // Name of category 0..7 in the given language; an empty text for any other category, so that a
 // damaged settings value shows nothing rather than crashing.

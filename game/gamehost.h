@@ -23,6 +23,10 @@ public:
     virtual QString askOpenPath(const QString& folder) = 0;
     // A failure, already worded in the player's language.
     virtual void showError(const QString& message) = 0;
+    // The progress could not be saved before a command that would drop it (`reason` says why,
+    // in the player's language): true to go on without saving, false to go back to the game with
+    // nothing changed.
+    virtual bool askContinueWithoutSaving(const QString& reason) = 0;
 
     virtual void playSound(SoundEffect sound) = 0;
     // The figure is complete: the "won" page.

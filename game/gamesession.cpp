@@ -5,7 +5,9 @@
 #include "data/progressfile.h"
 #include "services/settingsstore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -33,9 +35,15 @@ bool GameSession::start(const QString& programDir) {
     }
     m_state.setLevel(storedLevel);
     m_state.clearStatusTable();
+    if (m_defaultProgressFile.isEmpty()) {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        m_defaultProgressFile = (data.isEmpty() ? QDir::homePath() : data) + "/progress.pzs";
+    }
     m_state.progressPath = m_settings.read(SettingKeys::save);
     if (!m_state.progressPath.isEmpty()) {
         loadFrom(m_state.progressPath);
+    } else if (QFileInfo::exists(m_defaultProgressFile)) {
+        loadFrom(m_defaultProgressFile);
     }
     m_state.modified = false;
     setUpPattern();
@@ -49,9 +57,10 @@ void GameSession::newGame() {
     if (m_host.askPage(MessagePage::GiveUp) != ModalResult::Yes) {
         return;
     }
-    if (m_state.modified) {
-        saveByRule();
+    if (!keepProgressBefore()) {
+        return;
     }
+    setAsideDefaultProgressFile();
     m_state.clearStatusTable();
     setUpPattern();
     m_state.modified = false;
@@ -67,8 +76,8 @@ void GameSession::load() {
     if (path.isEmpty()) {
         return;
     }
-    if (m_state.modified) {
-        saveByRule();
+    if (!keepProgressBefore()) {
+        return;
     }
     if (loadFrom(path)) {
         setUpPattern();
@@ -79,7 +88,11 @@ void GameSession::load() {
 }
 
 void GameSession::save() {
-    saveByRule();
+    if (m_state.progressPath.isEmpty()) {
+        saveAs();
+    } else {
+        saveTo(m_state.progressPath);
+    }
 }
 
 void GameSession::saveAs() {
@@ -102,7 +115,10 @@ void GameSession::changeCategory(int category) {
     if (category == m_state.category || category < 0 || category >= kCategoryCount) {
         return;
     }
-    saveByRule();
+    if (!keepProgressBefore()) {
+        m_host.stateChanged(); // the category button goes back to the category played
+        return;
+    }
     m_state.category = category;
     m_state.clearStatusTable();
     const FileResult loaded = LoadPatterns(m_state);
@@ -111,8 +127,9 @@ void GameSession::changeCategory(int category) {
         m_state.setPatternCount(0);
         m_host.showError(loaded.message);
     }
-    if (!m_state.progressPath.isEmpty()) {
-        loadFrom(m_state.progressPath);
+    const QString progress = progressFileForSaving();
+    if (!m_state.progressPath.isEmpty() || QFileInfo::exists(progress)) {
+        loadFrom(progress);
     }
     m_state.modified = false;
     setUpPattern();
@@ -149,15 +166,16 @@ bool GameSession::confirmClose() {
     return m_host.askPage(MessagePage::EndGame) == ModalResult::Yes;
 }
 
-void GameSession::close() {
-    if (m_state.modified) {
-        saveByRule();
+bool GameSession::close() {
+    if (!keepProgressBefore()) {
+        return false;
     }
     m_settings.write(SettingKeys::sound, m_soundOn);
     m_settings.write(SettingKeys::level, m_state.level());
     m_settings.write(SettingKeys::group, m_state.category);
     m_settings.write(SettingKeys::tongue, languageSetting(m_state.language));
     m_settings.write(SettingKeys::save, m_state.progressPath);
+    return true;
 }
 
 // ---------------------------------------------------------------- helpers
@@ -193,12 +211,40 @@ bool GameSession::loadFrom(const QString& path) {
     return result.ok;
 }
 
-void GameSession::saveByRule() {
-    if (!m_state.progressPath.isEmpty()) {
-        saveTo(m_state.progressPath);
-    } else {
-        saveAs();
+QString GameSession::progressFileForSaving() const {
+    return m_state.progressPath.isEmpty() ? m_defaultProgressFile : m_state.progressPath;
+}
+
+bool GameSession::keepProgressBefore() {
+    if (!m_state.modified) {
+        return true;
     }
+    const QString path = progressFileForSaving();
+    if (m_state.progressPath.isEmpty()) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    }
+    const FileResult result = SaveGame(m_state, path);
+    if (result) {
+        m_state.modified = false;
+        return true;
+    }
+    return m_host.askContinueWithoutSaving(result.message);
+}
+
+void GameSession::setAsideDefaultProgressFile() {
+    if (!QFileInfo::exists(m_defaultProgressFile)) {
+        return;
+    }
+    const QFileInfo file(m_defaultProgressFile);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = file.absolutePath() + '/' + file.completeBaseName() + '-' + stamp + ".pzs";
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = file.absolutePath() + '/' + file.completeBaseName() + '-' + stamp + '-' +
+                QString::number(n) + ".pzs";
+    }
+    // If it cannot be moved the new game goes on; its saves merge into the old file, which keeps
+    // the other categories' progress rather than losing it.
+    QFile::rename(m_defaultProgressFile, aside);
 }
 
 // ---------------------------------------------------------------- puzzle events

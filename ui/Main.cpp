@@ -16,8 +16,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+
+#include <utility>
 
 namespace tangram {
 
@@ -159,9 +162,25 @@ QString TMainform::askOpenPath(const QString& folder) {
 }
 
 void TMainform::showError(const QString& message) {
+    if (!isVisible()) {
+        m_pendingErrors << message;
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Wimbo Tangram"), message,
                     QMessageBox::Ok, this);
     box.exec();
+}
+
+bool TMainform::askContinueWithoutSaving(const QString& reason) {
+    const Language language = state().language;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Wimbo Tangram"),
+                    unsavedProgressQuestion(language, reason), QMessageBox::NoButton, this);
+    QPushButton* back = box.addButton(goBackCaption(language), QMessageBox::RejectRole);
+    box.addButton(continueWithoutSavingCaption(language), QMessageBox::DestructiveRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    return box.clickedButton() != back;
 }
 
 void TMainform::playSound(SoundEffect sound) {
@@ -200,6 +219,14 @@ void TMainform::showEvent(QShowEvent* event) {
         } else {
             OpeningAnimation::start(QCursor::pos(), frameGeometry());
         }
+        if (!m_pendingErrors.isEmpty()) {
+            QTimer::singleShot(0, this, [this] {
+                const QStringList errors = std::exchange(m_pendingErrors, {});
+                for (const QString& error : errors) {
+                    showError(error);
+                }
+            });
+        }
     }
     QWidget::showEvent(event);
 }
@@ -232,10 +259,13 @@ void TMainform::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!m_session.close()) {
+        event->ignore();
+        return;
+    }
     if (m_dialogs) {
         m_dialogs->closeRules();
     }
-    m_session.close();
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
         m_settings.write(SettingKeys::wid, width());
         m_settings.write(SettingKeys::hig, height());

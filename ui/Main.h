@@ -62,6 +62,7 @@ public:
     QString askSavePath(const QString& folder, const QString& current) override;
     QString askOpenPath(const QString& folder) override;
     void showError(const QString& message) override;
+    bool askContinueWithoutSaving(const QString& reason) override;
     void playSound(SoundEffect sound) override;
     void figureSolved() override;
     void stateChanged() override;
@@ -99,6 +100,8 @@ private:
     QFileDialog* m_openDlg = nullptr;
 
     QPixmap m_tile;
+    // Errors of the start, shown once the window is on the screen, so that they open over it.
+    QStringList m_pendingErrors;
     bool m_firstActivation = true;
     bool m_placementApplied = false;
     bool m_closed = false;

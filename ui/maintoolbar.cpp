@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QKeySequence>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace tangram {
@@ -107,6 +108,10 @@ void TMainform::buildToolbar() {
     wire(ToolButtonId::Stat, &TMainform::StatBtnClick);
     wire(ToolButtonId::Select, &TMainform::SelectBtnClick);
     wire(ToolButtonId::Tongue, &TMainform::TongueBtnClick);
+    // "Save as" has no button of its own: the save button asks for a file only while none is
+    // chosen, so the usual key lets the player move the progress to another file.
+    auto* saveAs = new QShortcut(QKeySequence::SaveAs, this);
+    connect(saveAs, &QShortcut::activated, this, [this] { m_session.saveAs(); });
     wire(ToolButtonId::Rules, &TMainform::rules);
     wire(ToolButtonId::Info, &TMainform::info);
     wire(ToolButtonId::Web, &TMainform::WebBtnClick);
@@ -117,8 +122,12 @@ void TMainform::SetHints() {
         QToolButton* button = m_buttons[static_cast<int>(entry.id)];
         const QString hint = hintText(entry.id, state().language);
         // The hint as the game words it, with the key that does the same.
-        button->setToolTip(hint + QStringLiteral("  (") +
-                           keyOf(entry).toString(QKeySequence::NativeText) + ')');
+        QString keys = keyOf(entry).toString(QKeySequence::NativeText);
+        if (entry.id == ToolButtonId::Save) {
+            keys += QStringLiteral(", ") +
+                    QKeySequence(QKeySequence::SaveAs).toString(QKeySequence::NativeText);
+        }
+        button->setToolTip(hint + QStringLiteral("  (") + keys + ')');
         button->setStatusTip(hint);
         button->setAccessibleName(hint);
     }

@@ -8,6 +8,7 @@
 #include "services/settingsstore.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -48,6 +49,7 @@ public:
     QString savePath;                    // the file chosen in "save as"; empty cancels
     QString openPath;                    // the file chosen in "load"; empty cancels
     QStringList errors;
+    bool goOnWithoutSaving = false; // the answer when progress cannot be saved
 
     ModalResult askPage(MessagePage page) override {
         log.push_back("ask " + pageName(page));
@@ -68,6 +70,11 @@ public:
     void showError(const QString& message) override {
         log.push_back("error");
         errors << message;
+    }
+    bool askContinueWithoutSaving(const QString& reason) override {
+        log.push_back("ask go on without saving");
+        errors << reason;
+        return goOnWithoutSaving;
     }
     void playSound(SoundEffect sound) override {
         log.push_back("sound " + std::to_string(static_cast<int>(sound)));
@@ -141,8 +148,11 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    QString defaultFile() const { return path("data/progress.pzs"); }
+
     GameSession& start() {
         session = std::make_unique<GameSession>(*settings, board, host);
+        session->setDefaultProgressFile(defaultFile());
         EXPECT_TRUE(session->start(dir.path()));
         host.take();
         return *session;
@@ -229,7 +239,7 @@ TEST_F(GameSessionTest, StoredProgressIsLoadedAndAVanishedFileReportedButKept) {
     EXPECT_FALSE(session->state().modified);
 }
 
-TEST_F(GameSessionTest, ChangingCategorySavesByTheRuleAndGoesOnWhenTheFileIsRefused) {
+TEST_F(GameSessionTest, ChangingCategoryNeverAsksForAFile) {
     start();
     session->changeCategory(0);
     EXPECT_TRUE(host.log.empty()) << "the same category changes nothing";
@@ -239,11 +249,20 @@ TEST_F(GameSessionTest, ChangingCategorySavesByTheRuleAndGoesOnWhenTheFileIsRefu
 
     session->chooseLevel(4);
     host.take();
-    session->changeCategory(2); // no progress file yet: the player is asked, and cancels
-    EXPECT_EQ(host.take(), (Log{"ask save path", "state changed"}));
+    session->changeCategory(2); // nothing to save
+    EXPECT_EQ(host.take(), Log{"state changed"});
+    EXPECT_FALSE(QFileInfo::exists(defaultFile()));
     EXPECT_EQ(session->state().category, 2);
     EXPECT_EQ(session->state().level(), 4);
+
+    makeProgress(); // no file chosen: the progress goes to the default file, unasked
+    session->changeCategory(1);
+    EXPECT_EQ(host.take(), Log{"state changed"});
+    EXPECT_EQ(readFile(defaultFile()), QByteArray(3, '\x20') + QByteArray(1, '\x21') +
+                                           QByteArray(8, '\x20'));
     EXPECT_FALSE(session->state().modified);
+    session->changeCategory(2); // and comes back from there
+    EXPECT_EQ(session->state().status[4].revealedCount(), 1);
 
     session->chooseLevel(12);
     session->changeCategory(3); // one pattern only: the level follows
@@ -298,6 +317,62 @@ TEST_F(GameSessionTest, NewGameAsksAndClearsOnlyOnYesAfterSavingTheOldProgress) 
     EXPECT_TRUE(session->state().progressPath.isEmpty());
     EXPECT_FALSE(session->state().modified);
     EXPECT_EQ(readFile(path("game.pzs")), QByteArray("\x01\x00\x00\x00\x00", 5));
+}
+
+TEST_F(GameSessionTest, ANewGameSetsTheOldDefaultProgressAside) {
+    start();
+    makeProgress();
+    host.pageAnswers = {ModalResult::Yes};
+    session->newGame();
+    EXPECT_FALSE(QFileInfo::exists(defaultFile()));
+    const QStringList aside = QDir(path("data")).entryList({"progress-*.pzs"}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(readFile(path("data/") + aside[0]), QByteArray("\x01\x00\x00\x00\x00", 5));
+    makeProgress();
+    ASSERT_TRUE(session->close());
+    EXPECT_EQ(readFile(defaultFile()), QByteArray("\x01\x00\x00\x00\x00", 5))
+        << "the new game starts a file of its own";
+}
+
+TEST_F(GameSessionTest, AFailedSaveAsksBeforeAnythingIsDropped) {
+    writeFile(path("blocker"), "x"); // a path below a regular file can never be written
+    const QString unwritable = path("blocker/game.pzs");
+    settings->write(SettingKeys::save, unwritable);
+    start();
+    host.errors.clear();
+    makeProgress();
+
+    // Going back leaves everything as it was, for every command that would drop the progress.
+    host.goOnWithoutSaving = false;
+    session->changeCategory(3);
+    EXPECT_EQ(host.take(), (Log{"ask go on without saving", "state changed"}));
+    EXPECT_EQ(session->state().category, 0);
+    host.pageAnswers = {ModalResult::Yes};
+    session->newGame();
+    EXPECT_EQ(host.take(), (Log{"ask new game?", "ask go on without saving"}));
+    EXPECT_EQ(session->state().status[1].revealedCount(), 1);
+    EXPECT_FALSE(session->close());
+    EXPECT_TRUE(session->state().modified);
+    EXPECT_EQ(settings->read(SettingKeys::level), 1) << "no setting written on going back";
+    EXPECT_EQ(host.errors.value(0), saveFailedMessage(Language::NotChosen, unwritable));
+
+    // Going on drops it, as the player chose.
+    host.take();
+    host.goOnWithoutSaving = true;
+    session->changeCategory(3);
+    // The chosen file cannot be read for the new category either, which is said once.
+    EXPECT_EQ(host.take(), (Log{"ask go on without saving", "error", "state changed"}));
+    EXPECT_EQ(session->state().category, 3);
+    EXPECT_FALSE(session->state().modified);
+}
+
+TEST_F(GameSessionTest, AFirstStartReadsTheDefaultProgressFile) {
+    QDir().mkpath(path("data"));
+    writeFile(defaultFile(), QByteArray("\x08\x0f", 2));
+    start();
+    EXPECT_TRUE(session->state().status[1].done());
+    EXPECT_TRUE(session->state().status[2].isGivenUp());
+    EXPECT_TRUE(session->state().progressPath.isEmpty());
 }
 
 TEST_F(GameSessionTest, SaveAsWritesTheChosenFileWhichBecomesTheProgressFile) {
@@ -372,6 +447,17 @@ TEST_F(GameSessionTest, AnEmptyCategoryHasNoHelp) {
     EXPECT_FALSE(session->state().modified);
 }
 
+TEST_F(GameSessionTest, ClosingWithoutAChosenFileKeepsTheProgressInTheDefaultFile) {
+    start();
+    makeProgress();
+    ASSERT_TRUE(session->close());
+    EXPECT_TRUE(host.take().empty()) << "no question, no dialog";
+    EXPECT_EQ(readFile(defaultFile()), QByteArray("\x01\x00\x00\x00\x00", 5));
+    EXPECT_EQ(settings->read(SettingKeys::save), QString()) << "the setting stays as it was";
+    start();
+    EXPECT_EQ(session->state().status[1].revealedCount(), 1);
+}
+
 TEST_F(GameSessionTest, ClosingSavesAndWritesTheSettings) {
     settings->write(SettingKeys::save, path("end.pzs"));
     start();
@@ -382,7 +468,7 @@ TEST_F(GameSessionTest, ClosingSavesAndWritesTheSettings) {
     session->setLanguage(Language::German);
     session->chooseLevel(3);
     session->setSoundOn(false);
-    session->close();
+    ASSERT_TRUE(session->close());
     EXPECT_EQ(readFile(path("end.pzs")), QByteArray("\x01\x00\x00\x00\x00", 5));
     EXPECT_EQ(settings->read(SettingKeys::tongue), 1);
     EXPECT_EQ(settings->read(SettingKeys::level), 3);
@@ -391,17 +477,15 @@ TEST_F(GameSessionTest, ClosingSavesAndWritesTheSettings) {
     EXPECT_EQ(settings->read(SettingKeys::save), path("end.pzs"));
 }
 
-TEST_F(GameSessionTest, AnUnwritableProgressFileAtCloseIsReportedAndTheSettingsStillWritten) {
-    writeFile(path("blocker"), "x"); // a path below a regular file can never be written
+TEST_F(GameSessionTest, ClosingWithoutSavingWhenThePlayerSaysSo) {
+    writeFile(path("blocker"), "x");
     const QString unwritable = path("blocker/game.pzs");
     settings->write(SettingKeys::save, unwritable);
     start();
-    host.take();
-    host.errors.clear();
     makeProgress();
-    session->close();
-    EXPECT_EQ(host.take(), Log{"error"});
-    EXPECT_EQ(host.errors.value(0), saveFailedMessage(Language::NotChosen, unwritable));
+    host.goOnWithoutSaving = true;
+    EXPECT_TRUE(session->close());
+    EXPECT_EQ(host.take(), Log{"ask go on without saving"});
     EXPECT_EQ(settings->read(SettingKeys::save), unwritable);
 }
 

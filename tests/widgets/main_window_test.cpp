@@ -114,6 +114,8 @@ class MainWindowTest : public QObject {
 private Q_SLOTS:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
+        // The default progress file goes below the data folder: keep it in the test's folder.
+        qputenv("XDG_DATA_HOME", (m_dir->path() + "/data").toLocal8Bit());
         m_settings = std::make_unique<SettingsStore>(m_dir->path() + "/settings.ini");
         writeLibrary({5, 3, 12, 1, 2, 2, 2, 40});
     }
@@ -134,13 +136,15 @@ private Q_SLOTS:
         dialogs.chosenLevel = 4;
         w.toolButton(ToolButtonId::Select)->click();
         QCOMPARE(w.state().level(), 4);
-        auto cancelled = answerFileDialog(QString()); // the save rule asks for a file
-        w.toolButton(ToolButtonId::Convex)->click();
-        QVERIFY(*cancelled);
-        QCOMPARE(w.state().category, 6);
-        QVERIFY(w.toolButton(ToolButtonId::Convex)->isChecked());
         w.toolButton(ToolButtonId::Tip)->click();
         QVERIFY(w.state().modified);
+        w.toolButton(ToolButtonId::Convex)->click();
+        QCOMPARE(w.state().category, 6);
+        QVERIFY(w.toolButton(ToolButtonId::Convex)->isChecked());
+        // Unasked, the progress went to the default file in the player's data folder.
+        const QString kept = w.session().defaultProgressFile();
+        QVERIFY2(kept.startsWith(m_dir->path() + "/data/"), qPrintable(kept));
+        QVERIFY(QFile::exists(kept));
     }
 
     void soundFollowsTheToggleFromTheStart() {
@@ -155,11 +159,21 @@ private Q_SLOTS:
     void errorsAtStartAreShownInAMessageBox() {
         const QString gone = programDir() + "gone/old.pzs";
         m_settings->WriteTextSetting("common", "save", gone);
-        QString text;
-        auto answered = answerMessageBox(QMessageBox::Ok, &text);
         TMainform w(*m_settings, programDir());
-        QVERIFY(*answered);
+        QString text;
+        QPoint centre;
+        auto answered = whenModal([&](QWidget* box) {
+            text = qobject_cast<QMessageBox*>(box)->text();
+            centre = box->geometry().center();
+            qobject_cast<QMessageBox*>(box)->done(QMessageBox::Ok);
+        });
+        w.move(300, 200);
+        w.show();
+        QTRY_VERIFY(*answered);
         QCOMPARE(text, loadFailedMessage(Language::NotChosen, gone));
+        // Shown over the main window, not at a corner of the screen.
+        QVERIFY2((centre - w.geometry().center()).manhattanLength() < 60,
+                 qPrintable(QStringLiteral("box centre %1,%2").arg(centre.x()).arg(centre.y())));
     }
 
     void saveAsForcesTheExtensionAndAsksBeforeOverwriting() {
