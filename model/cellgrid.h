@@ -48,13 +48,14 @@ struct CodePair {
 };
 
 inline constexpr int kStampCount = 16;
-inline constexpr int kPairCount = 300;
+inline constexpr int kPairCount = 301;
 
 // The stamp numbered n (0..15).
 const TCellStamp& CellStamp(int n);
 const StampColumnRuns& ColumnRuns(int n);
-// The 300 compatible pairs in ascending order. The table is not symmetric: it lists which code
-// may be laid onto which, and figures were checked against it as it stands.
+// The 301 compatible pairs in ascending order. The table is not symmetric: it lists which code
+// may be laid onto which. (38, 2) joins (2, 38): the two parts of a cell do not overlap, and
+// without it two touching pieces were accepted or refused by the order they were put down in.
 const std::array<CodePair, kPairCount>& CompatiblePairs();
 // One bit per (grid code, stamp code) pair of the table, at index grid * 256 + stamp.
 extern const std::array<std::uint64_t, 1024> kCompatibleBits;
@@ -64,7 +65,7 @@ inline bool IsCompatible(std::uint8_t gridCode, std::uint8_t stampCode) {
     const unsigned index = gridCode * 256u + stampCode;
     return (kCompatibleBits[index / 64] >> (index % 64)) & 1u;
 }
-// The literal membership search through the 300 pairs, the definition the bit table is built
+// The literal membership search through the pairs, the definition the bit table is built
 // from; tests and benchmarks compare the fast test against it.
 bool IsCompatibleLinear(std::uint8_t gridCode, std::uint8_t stampCode);
 
