@@ -31,6 +31,9 @@ public:
     virtual void DrawPlacedPieces(Colour fill, Colour pen) = 0;
     // The pointer's shape over the board follows the zone of the lifted piece under it.
     virtual void SetBoardCursor(BoardCursor cursor) = 0;
+    // A put-down of the lifted `piece` was refused: shows it for a moment, so that a player
+    // without sound sees why nothing happened. Leaves the picture as it was.
+    virtual void FlashRefusedPiece(int piece) = 0;
 };
 
 } // namespace tangram

@@ -174,6 +174,7 @@ void Puzzle::PickPiece(int x, int y) {
     if (m_selected == 0) {
         return;
     }
+    m_lastLifted = m_selected;
     m_events.PlaySoundEffect(SoundEffect::PickUp);
     RemovePiece(m_selected);
     m_canvas.DrawPieceFilled(m_selected, kSilver, kSilver);
@@ -197,16 +198,7 @@ void Puzzle::boxMousedown(MouseButton button, int x, int y) {
         return;
     }
     if (button == MouseButton::Right) {
-        if (m_selected != kParallelogram) {
-            return;
-        }
-        TPlacement& p = m_placements[kParallelogram - 1];
-        const int mirrored = MirrorOrientation(p.orientation);
-        if (PieceInBounds(kParallelogram, p.column, p.row, mirrored)) {
-            m_canvas.DrawPieceOutline(kParallelogram, kYellow, true);
-            p.orientation = static_cast<std::uint8_t>(mirrored);
-            m_canvas.DrawPieceOutline(kParallelogram, kYellow, true);
-        }
+        MirrorSelectedPiece();
         return;
     }
     const int gx = x / m_cellWidth;
@@ -220,18 +212,7 @@ void Puzzle::boxMousedown(MouseButton button, int x, int y) {
         const HitZone zone = PieceHitZone(x, y, m_selected);
         m_dragMode = zone;
         if (zone == HitZone::Outside) {
-            const TPlacement& p = m_placements[m_selected - 1];
-            if (PieceFits(m_selected, p.column, p.row, p.orientation)) {
-                m_events.PlaySoundEffect(SoundEffect::Drop);
-                AddPiece(m_selected);
-                m_canvas.DrawPieceFilled(m_selected, kBlack, kGrey);
-                m_selected = 0;
-                if (m_playState == PlayState::Playing) {
-                    CheckSolution();
-                }
-            } else {
-                m_events.PlaySoundEffect(SoundEffect::Refused);
-            }
+            DropSelectedPiece();
         } else {
             setTurnOrGrab(zone, x, y, gx, gy);
         }
@@ -320,6 +301,93 @@ void Puzzle::LayPieces(const TPatternRecord& placements) {
     m_placements = placements;
     for (int piece = 1; piece <= kPieceCount; ++piece) {
         AddPiece(piece);
+    }
+}
+
+// ---------------------------------------------------------------- keys and wheel
+
+bool Puzzle::DropSelectedPiece() {
+    if (m_selected == 0 || m_playState != PlayState::Playing) {
+        return false;
+    }
+    const TPlacement& p = m_placements[m_selected - 1];
+    if (!PieceFits(m_selected, p.column, p.row, p.orientation)) {
+        m_events.PlaySoundEffect(SoundEffect::Refused);
+        m_canvas.FlashRefusedPiece(m_selected);
+        return false;
+    }
+    m_events.PlaySoundEffect(SoundEffect::Drop);
+    AddPiece(m_selected);
+    m_canvas.DrawPieceFilled(m_selected, kBlack, kGrey);
+    m_selected = 0;
+    CheckSolution();
+    return true;
+}
+
+void Puzzle::LiftPiece(int piece) {
+    if (m_playState != PlayState::Playing || m_selected != 0 || piece < 1 ||
+        piece > kPieceCount) {
+        return;
+    }
+    m_selected = piece;
+    m_lastLifted = piece;
+    m_dragMode = HitZone::Outside;
+    m_events.PlaySoundEffect(SoundEffect::PickUp);
+    RemovePiece(m_selected);
+    m_canvas.DrawPieceFilled(m_selected, kSilver, kSilver);
+    m_canvas.DrawPlacedPieces(kBlack, kGrey);
+    m_canvas.DrawPieceOutline(m_selected, kYellow, true);
+}
+
+void Puzzle::LiftNextPiece(int direction) {
+    if (m_playState != PlayState::Playing) {
+        return;
+    }
+    const int from = m_selected != 0 ? m_selected : m_lastLifted;
+    if (m_selected != 0 && !DropSelectedPiece()) {
+        return;
+    }
+    if (m_playState != PlayState::Playing) {
+        return; // that put-down completed the figure
+    }
+    const int step = direction < 0 ? kPieceCount - 1 : 1;
+    const int next = from == 0 ? (direction < 0 ? kPieceCount : 1) : (from - 1 + step) % kPieceCount + 1;
+    LiftPiece(next);
+}
+
+void Puzzle::NudgeSelectedPiece(int columns, int rows) {
+    if (m_selected == 0 || m_playState != PlayState::Playing) {
+        return;
+    }
+    const TPlacement& p = m_placements[m_selected - 1];
+    MoveSelectedPiece(p.column + columns, p.row + rows);
+}
+
+void Puzzle::TurnSelectedPiece(int steps) {
+    if (m_selected == 0 || m_playState != PlayState::Playing || steps % 16 == 0) {
+        return;
+    }
+    TPlacement& p = m_placements[m_selected - 1];
+    const int turned = TurnOrientation(p.orientation, p.orientation % 16 + steps);
+    if (!PieceInBounds(m_selected, p.column, p.row, turned)) {
+        return;
+    }
+    m_events.PlaySoundEffect(SoundEffect::TurnStep);
+    m_canvas.DrawPieceOutline(m_selected, kYellow, true);
+    p.orientation = static_cast<std::uint8_t>(turned);
+    m_canvas.DrawPieceOutline(m_selected, kYellow, true);
+}
+
+void Puzzle::MirrorSelectedPiece() {
+    if (m_selected != kParallelogram || m_playState != PlayState::Playing) {
+        return;
+    }
+    TPlacement& p = m_placements[kParallelogram - 1];
+    const int mirrored = MirrorOrientation(p.orientation);
+    if (PieceInBounds(kParallelogram, p.column, p.row, mirrored)) {
+        m_canvas.DrawPieceOutline(kParallelogram, kYellow, true);
+        p.orientation = static_cast<std::uint8_t>(mirrored);
+        m_canvas.DrawPieceOutline(kParallelogram, kYellow, true);
     }
 }
 

@@ -87,6 +87,25 @@ public:
     // The help command: reveals one more piece of the solution.
     void TipBtnClick();
 
+    // --- the same play from the keyboard and the wheel; each does nothing unless playing ---
+    // Puts the lifted piece down where it is, as a press outside it does: with the fit test
+    // (a refusal plays the refused sound and flashes the piece), the put-down sound and the
+    // solution check. True when it went down.
+    bool DropSelectedPiece();
+    // Lifts `piece` (1..7) when none is lifted.
+    void LiftPiece(int piece);
+    // Puts the lifted piece down (nothing more happens if that is refused) and lifts the next
+    // piece in number order, or the previous one for a negative `direction`; with none lifted,
+    // the one after the piece lifted last.
+    void LiftNextPiece(int direction = 1);
+    // Moves the lifted piece by whole cells, with the bounds test and sound of a drag.
+    void NudgeSelectedPiece(int columns, int rows);
+    // Turns the lifted piece by `steps` 22.5-degree steps (positive clockwise on the screen),
+    // with the bounds test and sound of a turn by gesture.
+    void TurnSelectedPiece(int steps);
+    // Mirrors the lifted piece if it is the parallelogram and stays in bounds.
+    void MirrorSelectedPiece();
+
     // Lays the pieces at `placements` with none lifted and draws nothing, so that the figure
     // checker and the benchmarks can test an arrangement with the game's own solution check.
     // Each placement must be inside the board.
@@ -108,6 +127,7 @@ private:
     PatternStatus* m_status = &m_noStatus;
     bool* m_modified = &m_noModified;
     int m_selected = 0;
+    int m_lastLifted = 0;
     PlayState m_playState = PlayState::Playing;
     int m_anchorColumn = 0;
     int m_anchorRow = 0;

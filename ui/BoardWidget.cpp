@@ -4,7 +4,10 @@
 #include "model/geometry.h"
 #include "ui/boardcolour.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QWheelEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
@@ -26,6 +29,14 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), m_cursors(loadBoard
     // paintEvent covers every pixel from the buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    m_flashTimer = new QTimer(this);
+    m_flashTimer->setSingleShot(true);
+    m_flashTimer->setInterval(kFlashMs);
+    connect(m_flashTimer, &QTimer::timeout, this, [this] {
+        m_flashPiece = 0;
+        update();
+    });
 }
 
 void BoardWidget::setPuzzle(Puzzle* puzzle) {
@@ -191,6 +202,91 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     const QRectF source(logical.x() * dpr, logical.y() * dpr, logical.width() * dpr,
                         logical.height() * dpr);
     painter.drawImage(QRectF(logical), m_buffer, source);
+    if (m_flashPiece != 0 && m_puzzle) {
+        // Over the picture, never into it: when the flash ends, the buffer shows again as it was.
+        Outline points;
+        const int count = outlineOf(m_flashPiece, points);
+        painter.setPen(QPen(QColor::fromRgb(boardRgb(kRed)), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(points.data(), count);
+    }
+}
+
+void BoardWidget::FlashRefusedPiece(int piece) {
+    if (piece < 1 || piece > kPieceCount) {
+        return;
+    }
+    m_flashPiece = piece;
+    m_flashTimer->start();
+    update();
+}
+
+void BoardWidget::wheelEvent(QWheelEvent* event) {
+    if (!m_puzzle || m_puzzle->selectedPiece() == 0) {
+        event->ignore();
+        return;
+    }
+    // One step per notch (120 eighths of a degree); smooth wheels send smaller parts. Rolling
+    // away from the player turns clockwise.
+    m_wheelAngle += event->angleDelta().y();
+    while (m_wheelAngle >= 120) {
+        m_wheelAngle -= 120;
+        m_puzzle->TurnSelectedPiece(1);
+    }
+    while (m_wheelAngle <= -120) {
+        m_wheelAngle += 120;
+        m_puzzle->TurnSelectedPiece(-1);
+    }
+    event->accept();
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+    if (!m_puzzle || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Tab:
+        m_puzzle->LiftNextPiece(1);
+        break;
+    case Qt::Key_Backtab:
+        m_puzzle->LiftNextPiece(-1);
+        break;
+    case Qt::Key_Left:
+        m_puzzle->NudgeSelectedPiece(-1, 0);
+        break;
+    case Qt::Key_Right:
+        m_puzzle->NudgeSelectedPiece(1, 0);
+        break;
+    case Qt::Key_Up:
+        m_puzzle->NudgeSelectedPiece(0, -1);
+        break;
+    case Qt::Key_Down:
+        m_puzzle->NudgeSelectedPiece(0, 1);
+        break;
+    case Qt::Key_Q:
+        m_puzzle->TurnSelectedPiece(-1);
+        break;
+    case Qt::Key_E:
+        m_puzzle->TurnSelectedPiece(1);
+        break;
+    case Qt::Key_M:
+        m_puzzle->MirrorSelectedPiece();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        m_puzzle->DropSelectedPiece();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+bool BoardWidget::focusNextPrevChild(bool) {
+    return false;
 }
 
 void BoardWidget::press(QMouseEvent* event) {

@@ -20,6 +20,14 @@
 // dpr (another screen) or a new cell size. A primitive called while the buffer is out of date
 // draws nothing and leaves the rebuild to the next paint, which shows the state it finds.
 //
+// Keys and wheel. With the keyboard focus the board plays the whole game from the keys: Tab
+// (Shift+Tab) puts the lifted piece down and lifts the next (previous) one, the arrow keys move
+// it by a cell, Q and E turn it a step to the left and right, M mirrors the parallelogram, and
+// Enter or Space puts it down. The wheel turns the lifted piece a step per notch.
+//
+// A refused put-down draws the piece's outline in red over the picture for a moment; the back
+// buffer is not touched, so the picture after the flash is the picture before it.
+//
 // Ownership: the puzzle belongs to the game session and must outlive the board. Until setPuzzle
 // the board shows its silver ground and ignores the mouse.
 #pragma once
@@ -35,6 +43,7 @@
 #include <array>
 
 class QMouseEvent;
+class QTimer;
 
 namespace tangram {
 
@@ -62,6 +71,11 @@ public:
 
     // Hand, move (CRMOVE1) or turn (CRTURN2).
     void SetBoardCursor(BoardCursor cursor) override;
+    void FlashRefusedPiece(int piece) override;
+    // The piece whose refused put-down is flashing, 0 when none.
+    int flashingPiece() const { return m_flashPiece; }
+
+    static constexpr int kFlashMs = 400;
     BoardCursor boardCursor() const { return m_cursorKind; }
 
     // The picture the board shows, in device pixels (null before the first picture).
@@ -73,6 +87,10 @@ protected:
     // A double click is a second press: the game has no gesture of its own for it.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab lift pieces here instead of moving the focus.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     using Outline = std::array<QPoint, 4>;
@@ -96,6 +114,9 @@ private:
     PieceRaster m_raster;
     BoardCursors m_cursors;
     BoardCursor m_cursorKind = BoardCursor::Hand;
+    int m_flashPiece = 0;
+    QTimer* m_flashTimer = nullptr;
+    int m_wheelAngle = 0; // eighths of a degree not yet turned into steps
 };
 
 } // namespace tangram

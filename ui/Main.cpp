@@ -212,6 +212,8 @@ void TMainform::ShowTitle() {
 void TMainform::showEvent(QShowEvent* event) {
     if (!m_placementApplied) {
         m_placementApplied = true;
+        // The board takes the keys: the whole game plays from the keyboard.
+        m_box->setFocus();
         const std::optional<WindowPlacement> record = m_settings.readPlacement();
         setGeometry(decideWindowGeometry(record, availableScreenGeometries(), kDesignedClient));
         if (record && record->opensMaximized()) {

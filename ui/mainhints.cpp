@@ -58,6 +58,16 @@ QString hintText(ToolButtonId button, Language language) {
            categoryName(language, category);
 }
 
+QString boardKeysHint(Language language) {
+    return isGerman(language)
+               ? QStringLiteral("Auf dem Brett: Tab nimmt das nächste Teil auf, Pfeiltasten schieben "
+                                "es, Q und E drehen es, M spiegelt das Parallelogramm, Eingabe oder "
+                                "Leertaste legt es ab; das Mausrad dreht es.")
+               : QStringLiteral("On the board: Tab lifts the next piece, the arrow keys move it, Q "
+                                "and E turn it, M mirrors the parallelogram, Enter or Space puts it "
+                                "down; the mouse wheel turns it.");
+}
+
 QString mainCaption(const QString& progressPath, Language language) {
     QString caption = QStringLiteral("Wimbo Tangram");
     if (!progressPath.isEmpty()) {

@@ -15,6 +15,8 @@ inline constexpr int kToolButtonCount = kToolGlyphCount;
 
 // The hint of a button in the given language (German or else English).
 QString hintText(ToolButtonId button, Language language);
+// The keys that play on the board, for the rules button's tooltip.
+QString boardKeysHint(Language language);
 // "Wimbo Tangram", followed by the progress file's name when there is one.
 QString mainCaption(const QString& progressPath, Language language);
 

@@ -127,7 +127,11 @@ void TMainform::SetHints() {
             keys += QStringLiteral(", ") +
                     QKeySequence(QKeySequence::SaveAs).toString(QKeySequence::NativeText);
         }
-        button->setToolTip(hint + QStringLiteral("  (") + keys + ')');
+        QString tip = hint + QStringLiteral("  (") + keys + ')';
+        if (entry.id == ToolButtonId::Rules) {
+            tip += QStringLiteral("\n") + boardKeysHint(state().language);
+        }
+        button->setToolTip(tip);
         button->setStatusTip(hint);
         button->setAccessibleName(hint);
     }

@@ -95,6 +95,7 @@ public:
     void DrawPieceFilled(int, Colour, Colour) override {}
     void DrawPlacedPieces(Colour, Colour) override {}
     void SetBoardCursor(BoardCursor) override {}
+    void FlashRefusedPiece(int) override {}
 };
 
 // A figure of category `category` that lies away from the home pieces: the pieces in orientation

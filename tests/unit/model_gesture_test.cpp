@@ -152,7 +152,7 @@ TEST_F(Gestures, RefusedDropKeepsThePieceLiftedAndStopsDragging) {
     ASSERT_EQ(puzzle.placement(1).column, 9);
     view.take();
     puzzle.boxMousedown(MouseButton::Left, 400, 300);
-    EXPECT_EQ(view.take(), Calls{"sound refused"});
+    EXPECT_EQ(view.take(), (Calls{"sound refused", "flash 1"}));
     EXPECT_EQ(puzzle.selectedPiece(), 1);
     EXPECT_EQ(puzzle.dragMode(), HitZone::Outside);
     puzzle.boxMouseMove(true, 200, 200);
@@ -276,4 +276,91 @@ TEST(GestureSoak, RandomInputNeverBreaksTheBoard) {
     }
     EXPECT_EQ(puzzle.boardGrid(), gridOf(puzzle, puzzle.selectedPiece()));
     EXPECT_GT(lifts, 1000);
+}
+
+// The keyboard and the wheel play the same game as the mouse: the same sounds, tests and
+// drawing, step by step.
+TEST_F(Gestures, KeysLiftPiecesInTurnAndPutThemDown) {
+    puzzle.LiftNextPiece();
+    EXPECT_EQ(puzzle.selectedPiece(), 1) << "nothing lifted yet: the first piece";
+    EXPECT_EQ(view.take(), (Calls{"sound pick-up", "filled 1 silver silver", "placed black grey",
+                                  "outline 1 yellow xor"}));
+    // The next key puts piece 1 back where it lies and lifts piece 2.
+    puzzle.LiftNextPiece();
+    EXPECT_EQ(puzzle.selectedPiece(), 2);
+    EXPECT_EQ(view.take().front(), "sound drop");
+    puzzle.LiftNextPiece(-1);
+    EXPECT_EQ(puzzle.selectedPiece(), 1);
+    EXPECT_TRUE(puzzle.DropSelectedPiece());
+    puzzle.LiftNextPiece(-1);
+    EXPECT_EQ(puzzle.selectedPiece(), kPieceCount) << "backwards from the first is the last";
+    EXPECT_TRUE(puzzle.DropSelectedPiece());
+    EXPECT_EQ(puzzle.selectedPiece(), 0);
+    EXPECT_EQ(gridOf(puzzle, 0), puzzle.boardGrid());
+}
+
+TEST_F(Gestures, ArrowsMoveByACellWithinTheBoard) {
+    puzzle.LiftPiece(1);
+    view.take();
+    puzzle.NudgeSelectedPiece(1, 0);
+    EXPECT_EQ(puzzle.placement(1).column, 61);
+    EXPECT_EQ(view.take(),
+              (Calls{"sound move-step", "outline 1 yellow xor", "outline 1 yellow xor"}));
+    puzzle.NudgeSelectedPiece(0, -1);
+    EXPECT_EQ(puzzle.placement(1).row, 39);
+    // Against the edge of the board nothing moves and nothing sounds.
+    for (int step = 0; step < 200; ++step)
+        puzzle.NudgeSelectedPiece(0, -1);
+    const int top = puzzle.placement(1).row;
+    view.take();
+    puzzle.NudgeSelectedPiece(0, -1);
+    EXPECT_EQ(puzzle.placement(1).row, top);
+    EXPECT_TRUE(view.take().empty());
+}
+
+TEST_F(Gestures, TurnsAndMirrorKeepTheMirrorHalfAndTheBounds) {
+    puzzle.LiftPiece(kParallelogram);
+    for (int step = 0; step < 40; ++step)
+        puzzle.NudgeSelectedPiece(-1, 0); // away from the edge, where it has room to turn
+    const int start = puzzle.placement(kParallelogram).orientation;
+    view.take();
+    puzzle.TurnSelectedPiece(1);
+    EXPECT_EQ(puzzle.placement(kParallelogram).orientation, TurnOrientation(start, start % 16 + 1));
+    EXPECT_EQ(view.take(), (Calls{"sound turn-step", "outline 7 yellow xor", "outline 7 yellow xor"}));
+    puzzle.TurnSelectedPiece(-1);
+    EXPECT_EQ(puzzle.placement(kParallelogram).orientation, start);
+    puzzle.MirrorSelectedPiece();
+    EXPECT_EQ(puzzle.placement(kParallelogram).orientation, MirrorOrientation(start));
+    // Any other piece has no mirror image of its own.
+    EXPECT_TRUE(puzzle.DropSelectedPiece());
+    puzzle.LiftPiece(1);
+    const int triangle = puzzle.placement(1).orientation;
+    puzzle.MirrorSelectedPiece();
+    EXPECT_EQ(puzzle.placement(1).orientation, triangle);
+}
+
+TEST_F(Gestures, ARefusedKeyPutDownFlashesAndKeepsThePiece) {
+    puzzle.LiftPiece(1);
+    // Onto the square at home: cells overlap.
+    for (int step = 0; step < 60; ++step)
+        puzzle.NudgeSelectedPiece(-1, 0);
+    puzzle.NudgeSelectedPiece(0, 2);
+    view.take();
+    EXPECT_FALSE(puzzle.DropSelectedPiece());
+    EXPECT_EQ(view.take(), (Calls{"sound refused", "flash 1"}));
+    EXPECT_EQ(puzzle.selectedPiece(), 1);
+    // The next-piece key does not leave it there either.
+    puzzle.LiftNextPiece();
+    EXPECT_EQ(puzzle.selectedPiece(), 1);
+}
+
+TEST_F(Gestures, KeysDoNothingOnceTheFigureIsDone) {
+    for (int k = 0; k < 7; ++k)
+        puzzle.TipBtnClick();
+    view.take();
+    puzzle.LiftNextPiece();
+    puzzle.LiftPiece(3);
+    puzzle.TurnSelectedPiece(1);
+    EXPECT_EQ(puzzle.selectedPiece(), 0);
+    EXPECT_TRUE(view.take().empty());
 }

@@ -75,6 +75,9 @@ public:
                         : cursor == BoardCursor::Move ? "cursor move"
                                                       : "cursor turn");
     }
+    void FlashRefusedPiece(int piece) override {
+        calls.push_back("flash " + std::to_string(piece));
+    }
     std::vector<std::string> take() {
         std::vector<std::string> out;
         out.swap(calls);

@@ -4,6 +4,8 @@
 // device pixel ratio 1 and 2: positions are always the board's logical pixels.
 #include "board_support.h"
 
+#include <QWheelEvent>
+
 #include <QtTest>
 
 using namespace tangram;
@@ -20,6 +22,9 @@ private Q_SLOTS:
     void releaseChangesNothing();
     void tinyBoardIgnoresTheMouseAndStillPaints();
     void newCellSizeRedrawsAtTheNextPaint();
+    void keysPlayAFigureToTheEnd();
+    void wheelTurnsTheLiftedPieceAStepPerNotch();
+    void refusedPutDownFlashesAndLeavesThePictureAsItWas();
 };
 
 void TestBoardMouse::cursorFollowsTheHitZoneOfTheLiftedPiece() {
@@ -189,6 +194,82 @@ void TestBoardMouse::newCellSizeRedrawsAtTheNextPaint() {
     const QPoint square = centrePixel(h.puzzle, 1);
     QCOMPARE(logicalPixel(buffer, square.x(), square.y()), rgb(kBlack));
     QCOMPARE(differencesFromFullRepaint(h.board), 0);
+}
+
+void TestBoardMouse::keysPlayAFigureToTheEnd() {
+    // The figure is the separated pieces with the square one cell off to the left; the player
+    // takes the square with Tab, moves it right with an arrow and puts it down with Enter.
+    BoardHarness h;
+    TPatternRecord figure = separatedFigure();
+    h.puzzle.SetUpPattern(figure, h.status, h.modified);
+    TPatternRecord laid = figure;
+    laid[kSquare - 1].column = static_cast<std::uint8_t>(laid[kSquare - 1].column - 1);
+    h.puzzle.LayPieces(laid);
+    h.board.boxPaint();
+    h.board.setFocus();
+    for (int k = 0; k < kSquare; ++k)
+        QTest::keyClick(&h.board, Qt::Key_Tab);
+    QCOMPARE(h.puzzle.selectedPiece(), kSquare);
+    QTest::keyClick(&h.board, Qt::Key_Right);
+    QCOMPARE(int(h.puzzle.placement(kSquare).column), int(figure[kSquare - 1].column));
+    QCOMPARE(differencesFromFullRepaint(h.board), 0);
+    QTest::keyClick(&h.board, Qt::Key_Return);
+    QCOMPARE(h.puzzle.playState(), PlayState::Solved);
+    QCOMPARE(h.wonPages, 1);
+    QCOMPARE(h.sounds.back(), SoundEffect::Solved);
+    QCOMPARE(differencesFromFullRepaint(h.board), 0);
+}
+
+void TestBoardMouse::wheelTurnsTheLiftedPieceAStepPerNotch() {
+    BoardHarness h;
+    h.puzzle.LayPieces(separatedFigure());
+    h.board.boxPaint();
+    const QPoint on = centrePixel(h.puzzle, 4);
+    auto wheel = [&](int delta) {
+        QWheelEvent event(on, h.board.mapToGlobal(on), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&h.board, &event);
+    };
+    wheel(120); // nothing lifted: nothing turns
+    QCOMPARE(int(h.puzzle.placement(4).orientation), 0);
+    pressAt(h.board, on);
+    wheel(120);
+    QCOMPARE(int(h.puzzle.placement(4).orientation), 1);
+    QCOMPARE(h.sounds.back(), SoundEffect::TurnStep);
+    wheel(60); // half a notch of a smooth wheel
+    QCOMPARE(int(h.puzzle.placement(4).orientation), 1);
+    wheel(60);
+    QCOMPARE(int(h.puzzle.placement(4).orientation), 2);
+    wheel(-360);
+    QCOMPARE(int(h.puzzle.placement(4).orientation), 15);
+    QCOMPARE(differencesFromFullRepaint(h.board), 0);
+}
+
+void TestBoardMouse::refusedPutDownFlashesAndLeavesThePictureAsItWas() {
+    BoardHarness h;
+    h.puzzle.LayPieces(separatedFigure());
+    h.board.show();
+    h.board.boxPaint();
+    // Lift the small triangle and carry it onto the medium triangle next to it.
+    h.board.setFocus();
+    h.puzzle.LiftPiece(1);
+    for (int k = 0; k < 20; ++k)
+        h.puzzle.NudgeSelectedPiece(1, 0);
+    const QImage before = h.board.grab().toImage();
+    const QImage bufferBefore = h.board.backBuffer().copy();
+    QTest::keyClick(&h.board, Qt::Key_Space);
+    QCOMPARE(h.sounds.back(), SoundEffect::Refused);
+    QCOMPARE(h.puzzle.selectedPiece(), 1);
+    QCOMPARE(h.board.flashingPiece(), 1);
+    // The outline shows in red while it flashes.
+    const QImage flashing = h.board.grab().toImage();
+    int red = 0;
+    for (const QPoint& corner : vertexPixels(h.puzzle, 1))
+        red += logicalPixel(flashing, corner.x(), corner.y()) == rgb(kRed) ? 1 : 0;
+    QVERIFY(red > 0);
+    QCOMPARE(h.board.backBuffer(), bufferBefore);
+    QTRY_COMPARE_WITH_TIMEOUT(h.board.flashingPiece(), 0, 2000);
+    QCOMPARE(h.board.grab().toImage(), before);
 }
 
 QTEST_MAIN(TestBoardMouse)

@@ -14,6 +14,7 @@ public:
     void DrawPieceFilled(int, Colour, Colour) override {}
     void DrawPlacedPieces(Colour, Colour) override {}
     void SetBoardCursor(BoardCursor) override {}
+    void FlashRefusedPiece(int) override {}
     void PlaySoundEffect(SoundEffect) override {}
     void ShowWonPage() override { ++wonPages; }
     void StatusChanged() override {}
