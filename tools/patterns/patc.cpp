@@ -8,7 +8,8 @@
 //   patc solve <category> <number> [--all] <files...>
 //                                                  solve the figure's silhouette from its cells
 //   patc shapes <files...>                         the convex tangrams' hull signatures
-//   patc rank <category> <files...>                difficulty of each figure, easiest first
+//   patc rank <category> <files...>                difficulty of each figure, in the order
+//                                                  the file should hold them
 //
 // Category files are given in category order; figures are numbered from 1 within a category.
 // Every problem is printed as "file:line: figure: piece: reason"; the exit status is 1 if any.
@@ -21,11 +22,13 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
@@ -172,8 +175,10 @@ int solve(std::vector<std::string> args) {
     return solver.solutions().empty() ? 1 : 0;
 }
 
-// The figures of one category from easiest to hardest by their outline, with their place in
-// the file, so an author can see where the file's order and the measure disagree.
+// The figures of one category in the order the file should hold them, with the measure and its
+// parts, then how well the file's order, the measure and the hidden edge length follow the
+// solver's effort. Pictures (categories 0-4) go easiest first; twin pairs stay together, ordered
+// by their harder member; the convex tangrams and the letters keep the file's order.
 int rank(std::vector<std::string> args) {
     if (args.size() < 2)
         return usage();
@@ -182,23 +187,53 @@ int rank(std::vector<std::string> args) {
         return usage();
     bool ok = false;
     const Library library = load({args.begin() + 1, args.end()}, ok);
-    std::vector<std::pair<Difficulty, const CompiledFigure*>> ranked;
-    for (const CompiledFigure* f : library.inCategory(category))
-        ranked.emplace_back(difficultyOf(f->source), f);
-    // Equal outlines often give scores that differ only by rounding; those keep the file's order.
-    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& x, const auto& y) {
-        return x.first.score < y.first.score - 1e-9;
-    });
-    std::printf("rank  file   score   hull  outline  figure\n");
-    int position = 0;
-    for (const auto& [d, f] : ranked) {
-        if (d.exact)
-            std::printf("%4d  %4d  %6.3f  %5.2f  %7.2f  %s\n", ++position, f->source.number,
-                        d.score, d.hullArea, d.outline, f->source.english.c_str());
-        else
-            std::printf("%4d  %4d       -      -        -  %s\n", ++position, f->source.number,
-                        f->source.english.c_str());
+    const auto figures = library.inCategory(category);
+    std::vector<Difficulty> measured;
+    for (const CompiledFigure* f : figures)
+        measured.push_back(f->valid ? difficultyOf(f->source, f->record) : Difficulty{});
+    std::vector<double> sortKey;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        double key = measured[i].score;
+        if (category == 5 && (i ^ 1) < figures.size())
+            key = std::max(key, measured[i ^ 1].score) + 1e-6 * static_cast<double>(i % 2);
+        sortKey.push_back(key);
     }
+    std::vector<std::size_t> order(figures.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (category >= 0 && category <= 5)
+        std::stable_sort(order.begin(), order.end(), [&](auto x, auto y) {
+            return category == 5 && x / 2 == y / 2 ? x < y : sortKey[x] < sortKey[y] - 1e-9;
+        });
+    std::printf("rank  file   score  hidden  log2(search)   search   hull  outline  figure\n");
+    int position = 0;
+    for (const std::size_t i : order) {
+        const Difficulty& d = measured[i];
+        const std::string& name = figures[i]->source.english;
+        if (d.exact)
+            std::printf("%4d  %4d  %6.2f  %6.2f  %12.2f  %7llu  %5.2f  %7.2f  %s\n", ++position,
+                        figures[i]->source.number, d.score, d.hidden,
+                        std::log2(static_cast<double>(std::max<std::uint64_t>(d.searchNodes, 1))),
+                        static_cast<unsigned long long>(d.searchNodes), d.hullArea, d.outline,
+                        name.c_str());
+        else
+            std::printf("%4d  %4d       -       -             -        -      -        -  %s\n",
+                        ++position, figures[i]->source.number, name.c_str());
+    }
+    std::vector<double> file, score, hidden, search;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        if (!measured[i].exact)
+            continue;
+        file.push_back(static_cast<double>(figures[i]->source.number));
+        score.push_back(measured[i].score);
+        hidden.push_back(measured[i].hidden);
+        search.push_back(static_cast<double>(measured[i].searchNodes));
+    }
+    std::printf("# rank correlation with the search effort: file order %.2f, score %.2f, "
+                "hidden edge %.2f\n",
+                rankCorrelation(file, search), rankCorrelation(score, search),
+                rankCorrelation(hidden, search));
+    std::printf("# rank correlation with the hidden edge length: file order %.2f, score %.2f\n",
+                rankCorrelation(file, hidden), rankCorrelation(score, hidden));
     return ok ? 0 : 1;
 }
 
@@ -234,6 +269,7 @@ int main(int argc, char** argv) {
     }
     if (command == "rank")
         return rank(args);
+
     if (command == "shapes") {
         bool ok = false;
         const Library library = load(args, ok);
