@@ -47,7 +47,9 @@ TEST(ShippedLibrary, HoldsEnoughFiguresInEveryCategoryInOrder) {
     ASSERT_EQ(library.categories.size(), 8u);
     for (int c = 0; c < 8; ++c) {
         EXPECT_EQ(library.categories[c].category, c);
-        EXPECT_GE(library.inCategory(c).size(), 50u) << "category " << c;
+        // A convex shape stands at most four times in the library; the square has only two
+        // forms and the letter D is a pentagon, which leaves 2 + 12 * 4 - 1 convex tangrams.
+        EXPECT_GE(library.inCategory(c).size(), c == 6 ? 49u : 50u) << "category " << c;
     }
     EXPECT_GE(library.inCategory(7).size(), 36u); // A..Z, 0..9, then signs
     // The file lists categories in order, so records of one category are consecutive.

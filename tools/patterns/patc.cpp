@@ -4,6 +4,8 @@
 //   patc build -o <kelm.dat> <category files...>   check everything, write the library
 //   patc check <category files...>                 check everything, print a summary
 //   patc sheet <category> -o <png> <files...>      contact sheet of one category
+//   patc blind <category> <seed> -o <prefix> [--names] <files...>
+//                                                  shuffled pages without names, and a key
 //   patc cells <category> <number> <files...>      cell codes of one figure's silhouette
 //   patc solve <category> <number> [--all] <files...>
 //                                                  solve the figure's silhouette from its cells
@@ -29,6 +31,7 @@
 #include <fstream>
 #include <iostream>
 #include <numeric>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,6 +45,7 @@ int usage() {
     std::cerr << "usage: patc build -o <kelm.dat> <files...>\n"
                  "       patc check <files...>\n"
                  "       patc sheet <category> -o <png> <files...>\n"
+                 "       patc blind <category> <seed> -o <prefix> [--names] <files...>\n"
                  "       patc cells <category> <number> <files...>\n"
                  "       patc rank <category> <files...>\n"
                  "       patc solve <category> <number> [--all] <files...>\n"
@@ -141,6 +145,45 @@ int sheet(int argc, char** argv, std::vector<std::string> args) {
         return 1;
     }
     return ok ? 0 : 1;
+}
+
+// Shuffled, uncaptioned pages of one category for a naming test: <prefix>-<page>.png with 20
+// figures each, and <prefix>.key listing page, tile and name, to be read only afterwards. Seed 0
+// keeps the file's order; --names adds the captions (pages for review).
+int blind(int argc, char** argv, std::vector<std::string> args) {
+    int category = -1;
+    int seed = 0;
+    if (args.size() < 5 || !toInt(args[0], category) || !toInt(args[1], seed) || args[2] != "-o")
+        return usage();
+    const std::string prefix = args[3];
+    args.erase(args.begin(), args.begin() + 4);
+    const auto names = std::find(args.begin(), args.end(), "--names");
+    const bool captions = names != args.end();
+    if (captions)
+        args.erase(names);
+    bool ok = false;
+    const Library library = load(args, ok);
+    std::vector<const CompiledFigure*> figures = library.inCategory(category);
+    if (seed != 0)
+        std::shuffle(figures.begin(), figures.end(), std::mt19937(static_cast<unsigned>(seed)));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    constexpr std::size_t kPage = 20;
+    std::ofstream key(prefix + ".key");
+    for (std::size_t first = 0; first < figures.size(); first += kPage) {
+        const std::size_t page = first / kPage + 1;
+        const std::vector<const CompiledFigure*> shown(
+            figures.begin() + static_cast<std::ptrdiff_t>(first),
+            figures.begin() + static_cast<std::ptrdiff_t>(std::min(first + kPage, figures.size())));
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            key << page << " " << i + 1 << " " << shown[i]->source.english << "\n";
+        const QImage image = renderSheet(shown, QStringLiteral("page %1").arg(page), captions);
+        if (!image.save(QString::fromStdString(prefix + "-" + std::to_string(page) + ".png"))) {
+            std::cerr << "patc: cannot write " << prefix << "\n";
+            return 1;
+        }
+    }
+    return ok && key.flush() ? 0 : 1;
 }
 
 int solve(std::vector<std::string> args) {
@@ -256,6 +299,8 @@ int main(int argc, char** argv) {
         return sheet(argc, argv, args);
     if (command == "solve")
         return solve(args);
+    if (command == "blind")
+        return blind(argc, argv, args);
     if (command == "cells") {
         if (args.size() < 3)
             return usage();
