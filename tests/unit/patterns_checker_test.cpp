@@ -195,8 +195,8 @@ TEST(FigureLibrary, CatchesOneSilhouetteInTwoCategoriesTurnedOrMirrored) {
     EXPECT_EQ(errors.size(), 3u);
     // The twin and convex categories are no exception.
     EXPECT_EQ(build(category(1) + bird("Bird"), category(5) + bird("Twin")).size(), 1u);
-    EXPECT_EQ(build(squareSource(4), category(6) + "figure Tilted | Schräg\n" +
-                                         std::string(kSquarePieces))
+    EXPECT_EQ(build(squareSource(4),
+                    category(6) + "figure Tilted | Schräg\n" + std::string(kSquarePieces))
                   .size(),
               1u);
 }
@@ -225,8 +225,8 @@ TEST(FigureLibrary, LettersThatAreMirrorImagesMayShareAnOutline) {
                  variant("p", "1 turn 4 flip"),
              errors);
     EXPECT_TRUE(errors.empty()) << errors.front();
-    buildOne(category(7) + bird("<") + variant(">", "1 flip") + bird("(") +
-                 variant(")", "1 flip") + bird("n") + variant("u", "1 turn 4"),
+    buildOne(category(7) + bird("<") + variant(">", "1 flip") + bird("(") + variant(")", "1 flip") +
+                 bird("n") + variant("u", "1 turn 4"),
              errors);
     EXPECT_EQ(errors.size(), 4u); // (, ), n and u each repeat < or >
     errors.clear();

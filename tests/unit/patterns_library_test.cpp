@@ -94,7 +94,7 @@ TEST(ShippedLibrary, DifficultyStaysWithinGeometricBounds) {
     ASSERT_TRUE(errors.empty());
     // No outline around 8 square units can be shorter than a circle's (isoperimetric bound), and
     // no hull is smaller than the area it holds. Every stretch of piece edge is either outline or
-    // hidden, where two pieces meet: outline + 2 * hidden is the pieces' perimeters, 20 + 10 sqrt 2.
+    // hidden, where two pieces meet: outline + 2 * hidden adds up to the pieces' perimeters.
     const double circle = 2 * std::sqrt(std::numbers::pi * 8);
     const double perimeters = 20 + 10 * std::numbers::sqrt2;
     for (const CompiledFigure& f : library.figures) {

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
 #include <cmath>
+#include <numeric>
 #include <utility>
 #include <vector>
 

@@ -3,7 +3,7 @@
 // the silhouette: every stretch of piece edge that runs along the outline gives that away, every
 // stretch hidden inside the figure has to be found. So the measure has two parts:
 //   - the hidden edge length: the length along which two pieces meet inside the silhouette, in
-//     small-triangle legs (0 would be seven pieces laid apart; the plain square hides 12.5);
+//     small-triangle legs (0 when the pieces only touch at corners; the plain square hides 11.4);
 //   - the search effort: the number of placements the exact solver tries before it finds an
 //     arrangement, the median over several fixed orders of trying the piece kinds (one order
 //     alone is often lucky or unlucky), as a base-2 logarithm.
@@ -22,12 +22,12 @@
 namespace tangram::patterns {
 
 struct Difficulty {
-    bool exact = false;         // false for figures with raw placements: nothing is known
-    double hullArea = 0;        // area of the convex hull, in square units (8 when convex)
-    double outline = 0;         // length of the silhouette's boundary, holes included
-    double hidden = 0;          // length of piece edges inside the silhouette
+    bool exact = false;            // false for figures with raw placements: nothing is known
+    double hullArea = 0;           // area of the convex hull, in square units (8 when convex)
+    double outline = 0;            // length of the silhouette's boundary, holes included
+    double hidden = 0;             // length of piece edges inside the silhouette
     std::uint64_t searchNodes = 0; // median solver nodes to the first arrangement
-    double score = 0;           // hidden + log2(searchNodes); 0 when not exact
+    double score = 0;              // hidden + log2(searchNodes); 0 when not exact
 };
 
 // The outline parts only (hull, outline, hidden edge length), from the exact geometry.

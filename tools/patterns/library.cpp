@@ -98,8 +98,8 @@ bool mirrorLetters(const SourceFigure& a, const SourceFigure& b) {
     if (a.category != kLetterCategory || b.category != kLetterCategory)
         return false;
     static const std::vector<std::vector<std::string>> groups{
-        {"b", "d", "p", "q"}, {"n", "u"}, {"(", ")"}, {"[", "]"}, {"{", "}"}, {"<", ">"},
-        {"«", "»"}};
+        {"b", "d", "p", "q"}, {"n", "u"}, {"(", ")"}, {"[", "]"},
+        {"{", "}"},           {"<", ">"}, {"«", "»"}};
     for (const auto& group : groups)
         if (std::find(group.begin(), group.end(), a.english) != group.end() &&
             std::find(group.begin(), group.end(), b.english) != group.end())
