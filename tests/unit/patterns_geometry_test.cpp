@@ -36,6 +36,11 @@ TEST(ExactGeometry, TurnsByFortyFiveDegreesClockwiseOnTheScreen) {
     // (d, 0) turned by 45 degrees would need half of d: off the lattice.
     turned(ExactPoint{{0, 1}, {0, 0}}, 1, ok);
     EXPECT_FALSE(ok);
+    // A quarter turn of it is on the lattice, although the 45-degree step half-way is not.
+    ok = true;
+    EXPECT_EQ(turned(ExactPoint{{0, 1}, {0, 0}}, 2, ok), (ExactPoint{{0, 0}, {0, 1}}));
+    EXPECT_EQ(turned(ExactPoint{{0, 1}, {0, 0}}, 6, ok), (ExactPoint{{0, 0}, {0, -1}}));
+    EXPECT_TRUE(ok);
 }
 
 TEST(SourceNotation, ParsesCoordinates) {

@@ -75,3 +75,24 @@ TEST(Solver, ProvesAShapeWithAMissingPieceImpossible) {
     solver.run(0);
     EXPECT_TRUE(solver.solutions().empty());
 }
+
+TEST(Solver, EveryPieceOrderFindsAnArrangementAndTheNodeLimitStops) {
+    std::vector<std::string> errors;
+    const Library library = buildOne(squareSource(), errors);
+    const TCellGrid target = silhouetteOf(library.figures[0].record);
+    Solver reference(target);
+    reference.run(0);
+    for (const std::array<int, 5>& order :
+         {std::array{1, 2, 3, 4, 5}, std::array{5, 4, 3, 2, 1}, std::array{3, 1, 5, 2, 4}}) {
+        Solver solver(target);
+        solver.setShapeOrder(order);
+        solver.run(0);
+        EXPECT_FALSE(solver.stopped());
+        EXPECT_EQ(solver.solutions().size(), reference.solutions().size());
+    }
+    Solver limited(target);
+    limited.run(0, 10);
+    EXPECT_TRUE(limited.stopped());
+    EXPECT_EQ(limited.nodes(), 10u);
+    EXPECT_LT(limited.solutions().size(), reference.solutions().size());
+}

@@ -51,21 +51,16 @@ QImage thumbnail(const CompiledFigure& figure, int number) {
 
 } // namespace
 
-QImage renderContactSheet(const Library& library, int category) {
-    const std::vector<const CompiledFigure*> figures = library.inCategory(category);
+QImage renderSheet(const std::vector<const CompiledFigure*>& figures, const QString& title,
+                   bool captions) {
     const int count = static_cast<int>(figures.size());
     const int rows = (count + kPerRow - 1) / kPerRow;
     const int tileW = kCellWidth * kZoom;
-    const int tileH = kCellHeight * kZoom + kNameHeight;
+    const int tileH = kCellHeight * kZoom + (captions ? kNameHeight : 0);
     QImage sheet(kGap + kPerRow * (tileW + kGap), kTitleHeight + rows * (tileH + kGap) + kGap,
                  QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
-    QString title = QString::number(category) + "  ";
-    for (const CategorySource& c : library.categories)
-        if (c.category == category)
-            title += QString::fromStdString(c.english + " / " + c.german);
-    title += QStringLiteral("  (%1 figures)").arg(count);
     QFont big("DejaVu Sans");
     big.setPixelSize(22);
     big.setBold(true);
@@ -83,6 +78,8 @@ QImage renderContactSheet(const Library& library, int category) {
             thumbnail(f, i + 1).scaled((kCellWidth + 1) * kZoom, (kCellHeight + 1) * kZoom,
                                        Qt::IgnoreAspectRatio, Qt::FastTransformation);
         p.drawImage(x, y, thumb);
+        if (!captions)
+            continue;
         p.setPen(f.valid ? Qt::black : Qt::red);
         p.drawText(QRect(x, y + kCellHeight * kZoom + 4, tileW, 18), Qt::AlignLeft,
                    QString::fromStdString(f.source.english));
@@ -91,6 +88,16 @@ QImage renderContactSheet(const Library& library, int category) {
                    QString::fromStdString(f.source.german));
     }
     return sheet;
+}
+
+QImage renderContactSheet(const Library& library, int category) {
+    const std::vector<const CompiledFigure*> figures = library.inCategory(category);
+    QString title = QString::number(category) + "  ";
+    for (const CategorySource& c : library.categories)
+        if (c.category == category)
+            title += QString::fromStdString(c.english + " / " + c.german);
+    title += QStringLiteral("  (%1 figures)").arg(figures.size());
+    return renderSheet(figures, title, true);
 }
 
 } // namespace tangram::patterns

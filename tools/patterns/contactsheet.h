@@ -13,4 +13,9 @@ namespace tangram::patterns {
 
 QImage renderContactSheet(const Library& library, int category);
 
+// The given figures in the given order under `title`, numbered 1.. in that order; without
+// captions the names are left out (for naming tests by a reader who must not see them).
+QImage renderSheet(const std::vector<const CompiledFigure*>& figures, const QString& title,
+                   bool captions);
+
 } // namespace tangram::patterns

@@ -2,9 +2,13 @@
 #include "tools/patterns/difficulty.h"
 
 #include "tools/patterns/convexshape.h"
+#include "tools/patterns/silhouette.h"
+#include "tools/patterns/solver.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -68,7 +72,7 @@ double sharedLength(const Edge& e, const Edge& f) {
 
 } // namespace
 
-Difficulty difficultyOf(const SourceFigure& figure) {
+Difficulty outlineOf(const SourceFigure& figure) {
     Difficulty d;
     std::vector<ExactPoint> corners;
     std::vector<std::vector<Edge>> edges;
@@ -85,18 +89,91 @@ Difficulty difficultyOf(const SourceFigure& figure) {
     for (const auto& pieceEdges : edges)
         for (const Edge& e : pieceEdges)
             outline += std::hypot(e.second.x - e.first.x, e.second.y - e.first.y);
+    double hidden = 0;
     for (std::size_t p = 0; p < edges.size(); ++p)
         for (std::size_t q = p + 1; q < edges.size(); ++q)
             for (const Edge& e : edges[p])
                 for (const Edge& f : edges[q])
-                    outline -= 2 * sharedLength(e, f);
+                    hidden += sharedLength(e, f);
+    outline -= 2 * hidden;
+    d.hidden = hidden;
     d.exact = true;
     const Surd area = fourTimesArea(convexHull(corners));
     d.hullArea =
         std::abs(static_cast<double>(area.p) + static_cast<double>(area.q) * std::sqrt(2.0)) / 4;
     d.outline = outline;
-    d.score = (d.hullArea / 8) * (outline / (8 * std::sqrt(2.0)));
     return d;
+}
+
+std::uint64_t medianSearchNodes(const TPatternRecord& record) {
+    // Seven orders of the five piece kinds (small, medium, large triangle, square,
+    // parallelogram): in each, every kind stands first, last and in the middle at least once.
+    static constexpr std::array<std::array<int, 5>, 7> kOrders{{{1, 2, 3, 4, 5},
+                                                                {5, 4, 3, 2, 1},
+                                                                {3, 1, 5, 2, 4},
+                                                                {4, 2, 5, 1, 3},
+                                                                {2, 5, 1, 4, 3},
+                                                                {1, 3, 5, 4, 2},
+                                                                {5, 3, 1, 2, 4}}};
+    // Far above any figure of the library (the hardest needs about 10^5); a figure that reaches
+    // it simply counts as this hard.
+    constexpr std::uint64_t kMaxNodes = 50'000'000;
+    const TCellGrid target = silhouetteOf(record);
+    std::vector<std::uint64_t> nodes;
+    for (const auto& order : kOrders) {
+        Solver solver(target);
+        solver.setShapeOrder(order);
+        solver.run(1, kMaxNodes);
+        nodes.push_back(solver.nodes());
+    }
+    std::nth_element(nodes.begin(), nodes.begin() + nodes.size() / 2, nodes.end());
+    return nodes[nodes.size() / 2];
+}
+
+Difficulty difficultyOf(const SourceFigure& figure, const TPatternRecord& record) {
+    Difficulty d = outlineOf(figure);
+    if (!d.exact)
+        return d;
+    d.searchNodes = medianSearchNodes(record);
+    d.score = d.hidden + std::log2(static_cast<double>(std::max<std::uint64_t>(d.searchNodes, 1)));
+    return d;
+}
+
+namespace {
+
+std::vector<double> ranks(const std::vector<double>& v) {
+    std::vector<std::size_t> order(v.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](auto i, auto j) { return v[i] < v[j]; });
+    std::vector<double> r(v.size());
+    for (std::size_t i = 0; i < order.size();) {
+        std::size_t j = i;
+        while (j + 1 < order.size() && v[order[j + 1]] == v[order[i]])
+            ++j;
+        for (std::size_t k = i; k <= j; ++k)
+            r[order[k]] = (static_cast<double>(i) + static_cast<double>(j)) / 2;
+        i = j + 1;
+    }
+    return r;
+}
+
+} // namespace
+
+double rankCorrelation(const std::vector<double>& x, const std::vector<double>& y) {
+    if (x.size() != y.size() || x.size() < 2)
+        return 0;
+    const std::vector<double> rx = ranks(x);
+    const std::vector<double> ry = ranks(y);
+    const double mean = (static_cast<double>(x.size()) - 1) / 2;
+    double sxy = 0;
+    double sxx = 0;
+    double syy = 0;
+    for (std::size_t i = 0; i < rx.size(); ++i) {
+        sxy += (rx[i] - mean) * (ry[i] - mean);
+        sxx += (rx[i] - mean) * (rx[i] - mean);
+        syy += (ry[i] - mean) * (ry[i] - mean);
+    }
+    return sxx == 0 || syy == 0 ? 0 : sxy / std::sqrt(sxx * syy);
 }
 
 } // namespace tangram::patterns

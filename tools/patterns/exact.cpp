@@ -50,7 +50,11 @@ Exact timesD(Exact value, bool& ok) {
 
 ExactPoint turned(ExactPoint p, int steps, bool& ok) {
     steps = ((steps % 8) + 8) % 8;
-    for (int i = 0; i < steps; ++i) {
+    // Quarter turns exactly, (x, y) -> (-y, x): they never leave the lattice, while two 45-degree
+    // steps would pass through a point that may be off it.
+    for (; steps >= 2; steps -= 2)
+        p = {-p.y, p.x};
+    if (steps == 1) {
         // 45 degrees clockwise on the screen (y downward): (x, y) -> (d(x - y), d(x + y)).
         const Exact x = timesD(p.x - p.y, ok);
         const Exact y = timesD(p.x + p.y, ok);

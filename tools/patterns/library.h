@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole pattern library: reads the category sources, compiles every figure, checks every
-// rule (figurechecker.h) plus the rules between figures (no two figures of a category share a
-// silhouette; every convex tangram is convex), and writes the game's "kelm.dat" records.
+// rule (figurechecker.h) plus the rules between figures (no silhouette twice in the library, even
+// turned or mirrored, and no name twice; every convex tangram is convex), and writes the game's
+// "kelm.dat" records.
 #pragma once
 
 #include "model/geometry.h"

@@ -4,11 +4,14 @@
 //   patc build -o <kelm.dat> <category files...>   check everything, write the library
 //   patc check <category files...>                 check everything, print a summary
 //   patc sheet <category> -o <png> <files...>      contact sheet of one category
+//   patc blind <category> <seed> -o <prefix> [--names] <files...>
+//                                                  shuffled pages without names, and a key
 //   patc cells <category> <number> <files...>      cell codes of one figure's silhouette
 //   patc solve <category> <number> [--all] <files...>
 //                                                  solve the figure's silhouette from its cells
 //   patc shapes <files...>                         the convex tangrams' hull signatures
-//   patc rank <category> <files...>                difficulty of each figure, easiest first
+//   patc rank <category> <files...>                difficulty of each figure, in the order
+//                                                  the file should hold them
 //
 // Category files are given in category order; figures are numbered from 1 within a category.
 // Every problem is printed as "file:line: figure: piece: reason"; the exit status is 1 if any.
@@ -21,11 +24,14 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <numeric>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,6 +45,7 @@ int usage() {
     std::cerr << "usage: patc build -o <kelm.dat> <files...>\n"
                  "       patc check <files...>\n"
                  "       patc sheet <category> -o <png> <files...>\n"
+                 "       patc blind <category> <seed> -o <prefix> [--names] <files...>\n"
                  "       patc cells <category> <number> <files...>\n"
                  "       patc rank <category> <files...>\n"
                  "       patc solve <category> <number> [--all] <files...>\n"
@@ -140,6 +147,45 @@ int sheet(int argc, char** argv, std::vector<std::string> args) {
     return ok ? 0 : 1;
 }
 
+// Shuffled, uncaptioned pages of one category for a naming test: <prefix>-<page>.png with 20
+// figures each, and <prefix>.key listing page, tile and name, to be read only afterwards. Seed 0
+// keeps the file's order; --names adds the captions (pages for review).
+int blind(int argc, char** argv, std::vector<std::string> args) {
+    int category = -1;
+    int seed = 0;
+    if (args.size() < 5 || !toInt(args[0], category) || !toInt(args[1], seed) || args[2] != "-o")
+        return usage();
+    const std::string prefix = args[3];
+    args.erase(args.begin(), args.begin() + 4);
+    const auto names = std::find(args.begin(), args.end(), "--names");
+    const bool captions = names != args.end();
+    if (captions)
+        args.erase(names);
+    bool ok = false;
+    const Library library = load(args, ok);
+    std::vector<const CompiledFigure*> figures = library.inCategory(category);
+    if (seed != 0)
+        std::shuffle(figures.begin(), figures.end(), std::mt19937(static_cast<unsigned>(seed)));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    constexpr std::size_t kPage = 20;
+    std::ofstream key(prefix + ".key");
+    for (std::size_t first = 0; first < figures.size(); first += kPage) {
+        const std::size_t page = first / kPage + 1;
+        const std::vector<const CompiledFigure*> shown(
+            figures.begin() + static_cast<std::ptrdiff_t>(first),
+            figures.begin() + static_cast<std::ptrdiff_t>(std::min(first + kPage, figures.size())));
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            key << page << " " << i + 1 << " " << shown[i]->source.english << "\n";
+        const QImage image = renderSheet(shown, QStringLiteral("page %1").arg(page), captions);
+        if (!image.save(QString::fromStdString(prefix + "-" + std::to_string(page) + ".png"))) {
+            std::cerr << "patc: cannot write " << prefix << "\n";
+            return 1;
+        }
+    }
+    return ok && key.flush() ? 0 : 1;
+}
+
 int solve(std::vector<std::string> args) {
     if (args.size() < 3)
         return usage();
@@ -172,8 +218,10 @@ int solve(std::vector<std::string> args) {
     return solver.solutions().empty() ? 1 : 0;
 }
 
-// The figures of one category from easiest to hardest by their outline, with their place in
-// the file, so an author can see where the file's order and the measure disagree.
+// The figures of one category in the order the file should hold them, with the measure and its
+// parts, then how well the file's order, the measure and the hidden edge length follow the
+// solver's effort. Pictures (categories 0-4) go easiest first; twin pairs stay together, ordered
+// by their harder member; the convex tangrams and the letters keep the file's order.
 int rank(std::vector<std::string> args) {
     if (args.size() < 2)
         return usage();
@@ -182,23 +230,53 @@ int rank(std::vector<std::string> args) {
         return usage();
     bool ok = false;
     const Library library = load({args.begin() + 1, args.end()}, ok);
-    std::vector<std::pair<Difficulty, const CompiledFigure*>> ranked;
-    for (const CompiledFigure* f : library.inCategory(category))
-        ranked.emplace_back(difficultyOf(f->source), f);
-    // Equal outlines often give scores that differ only by rounding; those keep the file's order.
-    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& x, const auto& y) {
-        return x.first.score < y.first.score - 1e-9;
-    });
-    std::printf("rank  file   score   hull  outline  figure\n");
-    int position = 0;
-    for (const auto& [d, f] : ranked) {
-        if (d.exact)
-            std::printf("%4d  %4d  %6.3f  %5.2f  %7.2f  %s\n", ++position, f->source.number,
-                        d.score, d.hullArea, d.outline, f->source.english.c_str());
-        else
-            std::printf("%4d  %4d       -      -        -  %s\n", ++position, f->source.number,
-                        f->source.english.c_str());
+    const auto figures = library.inCategory(category);
+    std::vector<Difficulty> measured;
+    for (const CompiledFigure* f : figures)
+        measured.push_back(f->valid ? difficultyOf(f->source, f->record) : Difficulty{});
+    std::vector<double> sortKey;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        double key = measured[i].score;
+        if (category == 5 && (i ^ 1) < figures.size())
+            key = std::max(key, measured[i ^ 1].score) + 1e-6 * static_cast<double>(i % 2);
+        sortKey.push_back(key);
     }
+    std::vector<std::size_t> order(figures.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (category >= 0 && category <= 5)
+        std::stable_sort(order.begin(), order.end(), [&](auto x, auto y) {
+            return category == 5 && x / 2 == y / 2 ? x < y : sortKey[x] < sortKey[y] - 1e-9;
+        });
+    std::printf("rank  file   score  hidden  log2(search)   search   hull  outline  figure\n");
+    int position = 0;
+    for (const std::size_t i : order) {
+        const Difficulty& d = measured[i];
+        const std::string& name = figures[i]->source.english;
+        if (d.exact)
+            std::printf("%4d  %4d  %6.2f  %6.2f  %12.2f  %7llu  %5.2f  %7.2f  %s\n", ++position,
+                        figures[i]->source.number, d.score, d.hidden,
+                        std::log2(static_cast<double>(std::max<std::uint64_t>(d.searchNodes, 1))),
+                        static_cast<unsigned long long>(d.searchNodes), d.hullArea, d.outline,
+                        name.c_str());
+        else
+            std::printf("%4d  %4d       -       -             -        -      -        -  %s\n",
+                        ++position, figures[i]->source.number, name.c_str());
+    }
+    std::vector<double> file, score, hidden, search;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        if (!measured[i].exact)
+            continue;
+        file.push_back(static_cast<double>(figures[i]->source.number));
+        score.push_back(measured[i].score);
+        hidden.push_back(measured[i].hidden);
+        search.push_back(static_cast<double>(measured[i].searchNodes));
+    }
+    std::printf("# rank correlation with the search effort: file order %.2f, score %.2f, "
+                "hidden edge %.2f\n",
+                rankCorrelation(file, search), rankCorrelation(score, search),
+                rankCorrelation(hidden, search));
+    std::printf("# rank correlation with the hidden edge length: file order %.2f, score %.2f\n",
+                rankCorrelation(file, hidden), rankCorrelation(score, hidden));
     return ok ? 0 : 1;
 }
 
@@ -221,6 +299,8 @@ int main(int argc, char** argv) {
         return sheet(argc, argv, args);
     if (command == "solve")
         return solve(args);
+    if (command == "blind")
+        return blind(argc, argv, args);
     if (command == "cells") {
         if (args.size() < 3)
             return usage();
@@ -234,6 +314,7 @@ int main(int argc, char** argv) {
     }
     if (command == "rank")
         return rank(args);
+
     if (command == "shapes") {
         bool ok = false;
         const Library library = load(args, ok);

@@ -65,8 +65,10 @@ const std::array<std::vector<Solver::Footprint>, 6>& Solver::footprints() {
 
 Solver::Solver(const TCellGrid& target) : m_target(target) {}
 
-void Solver::run(std::size_t limit) {
+void Solver::run(std::size_t limit, std::uint64_t maxNodes) {
     m_limit = limit;
+    m_maxNodes = maxNodes;
+    m_stopped = false;
     m_solutions.clear();
     m_board.clear();
     m_used.fill(false);
@@ -89,7 +91,7 @@ bool Solver::tryPlace(int piece, const Footprint& fp, int column, int row) {
 }
 
 void Solver::search(int fromIndex) {
-    if (m_limit != 0 && m_solutions.size() >= m_limit)
+    if ((m_limit != 0 && m_solutions.size() >= m_limit) || m_stopped)
         return;
     // Cells before fromIndex (reading order) already hold their target codes and no later piece
     // may touch them.
@@ -122,7 +124,7 @@ void Solver::search(int fromIndex) {
         return;
     const int c = index % kColumns;
     const int r = index / kColumns;
-    for (int shape = 1; shape <= 5; ++shape) {
+    for (const int shape : m_order) {
         int piece = 0;
         for (int p = kFirstPiece[shape]; p <= kLastPiece[shape] && piece == 0; ++p)
             if (!m_used[p - 1])
@@ -132,6 +134,10 @@ void Solver::search(int fromIndex) {
         for (const Footprint& fp : footprints()[shape]) {
             const int column = c - fp.cells.front()[0];
             const int row = r - fp.cells.front()[1];
+            if (m_maxNodes != 0 && m_nodes >= m_maxNodes) {
+                m_stopped = true;
+                return;
+            }
             ++m_nodes;
             if (!tryPlace(piece, fp, column, row))
                 continue;
@@ -144,7 +150,7 @@ void Solver::search(int fromIndex) {
             search(index);
             m_used[piece - 1] = false;
             SubtractPieceStamps(m_board, piece, placement);
-            if (m_limit != 0 && m_solutions.size() >= m_limit)
+            if ((m_limit != 0 && m_solutions.size() >= m_limit) || m_stopped)
                 return;
         }
     }

@@ -21,8 +21,17 @@ class Solver {
 public:
     explicit Solver(const TCellGrid& target);
 
-    // Searches until `limit` solutions are found (0 = all). The solutions are in `solutions()`.
-    void run(std::size_t limit = 1);
+    // Searches until `limit` solutions are found (0 = all) or, when `maxNodes` is not 0, until
+    // that many nodes have been visited. The solutions are in `solutions()`.
+    void run(std::size_t limit = 1, std::uint64_t maxNodes = 0);
+
+    // The order in which the five piece kinds (1 small triangle .. 5 parallelogram) are tried at
+    // each step; 1, 2, 3, 4, 5 unless set. Any order finds the same solutions, but the number of
+    // nodes visited before the first one depends on it.
+    void setShapeOrder(const std::array<int, 5>& order) { m_order = order; }
+
+    // The node limit ended the search before it was done.
+    bool stopped() const { return m_stopped; }
 
     const std::vector<TPatternRecord>& solutions() const { return m_solutions; }
     // Search nodes visited (placements tried), for reports and benchmarks.
@@ -47,6 +56,9 @@ private:
     std::vector<TPatternRecord> m_solutions;
     std::size_t m_limit = 1;
     std::uint64_t m_nodes = 0;
+    std::uint64_t m_maxNodes = 0;
+    bool m_stopped = false;
+    std::array<int, 5> m_order{1, 2, 3, 4, 5};
 };
 
 } // namespace tangram::patterns

@@ -45,6 +45,15 @@ struct CategorySource {
     std::vector<SourceFigure> figures;
 };
 
+// The pieces of `figure` mirrored about a vertical axis (when `flip`) and then turned by `turn`
+// 45-degree steps clockwise, about the first vertex of the first piece. Turns by 90 degrees always
+// stay on the lattice; 45-degree turns do when every vertex differs from that one by a sum of
+// piece edges (not when a corner touches a side half-way along it). Returns 0,
+// or the number of the first piece that is given as a board placement (those cannot be turned)
+// or leaves the lattice; `pieces` is complete only when 0 is returned.
+int transformPieces(const SourceFigure& figure, int turn, bool flip,
+                    std::array<SourcePiece, 7>& pieces);
+
 // English name of a piece for messages: "small triangle", ...; piece 1..7.
 const char* pieceName(int piece);
 // The file-format word of a category 0..7: "humans", "animals", ...

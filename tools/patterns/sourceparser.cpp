@@ -208,33 +208,15 @@ CategorySource parseCategorySource(const std::string& text, const std::string& f
                 continue;
             }
             const SourceFigure& original = result.figures[source - 1];
-            // Turn about a vertex of the figure: every other vertex differs from it by a sum of
-            // piece edges, so the 45-degree turns keep the whole figure on the lattice.
-            const ExactPoint pivot =
-                original.pieces[0].vertices.empty() ? ExactPoint{} : original.pieces[0].vertices[0];
-            for (int p = 0; p < 7; ++p) {
-                const SourcePiece& from = original.pieces[p];
-                SourcePiece& to = figure->pieces[p];
-                if (from.raw) {
-                    fail(lineNo, figure->label() + ": figure " + std::to_string(source) +
-                                     " is written as placements and cannot be turned");
-                    break;
-                }
-                to = from;
-                to.line = lineNo;
-                bool onLattice = true;
-                for (auto& v : to.vertices) {
-                    ExactPoint q = v - pivot;
-                    if (flip)
-                        q = mirrored(q);
-                    v = turned(q, turn, onLattice);
-                }
-                if (flip)
-                    to.mirrored = !to.mirrored;
-                if (!onLattice)
-                    fail(lineNo, figure->label() + ": piece " + std::to_string(p + 1) +
-                                     " leaves the lattice when turned");
-            }
+            const int bad = transformPieces(original, turn, flip, figure->pieces);
+            for (SourcePiece& piece : figure->pieces)
+                piece.line = lineNo;
+            if (bad != 0 && original.pieces[bad - 1].raw)
+                fail(lineNo, figure->label() + ": figure " + std::to_string(source) +
+                                 " is written as placements and cannot be turned");
+            else if (bad != 0)
+                fail(lineNo, figure->label() + ": piece " + std::to_string(bad) +
+                                 " leaves the lattice when turned");
             continue;
         }
         if (!isKind(w[0])) {
