@@ -9,6 +9,7 @@
 #include "dialogs/Tongdlg.h"
 #include "dialogs/YesNo.h"
 #include "dialogs/pattern.h"
+#include "services/windowplacement.h"
 #include "ui/Main.h"
 
 namespace tangram {
@@ -28,6 +29,13 @@ GameWindows::~GameWindows() {
 
 ModalResult GameWindows::showMessagePage(MessagePage page) {
     return m_yesNo->showPage(page);
+}
+
+void GameWindows::showWonPage(const QRect& figure) {
+    m_yesNo->adjustSize();
+    const QRect main = m_main.geometry();
+    m_yesNo->move(wonPagePosition(figure, m_yesNo->frameGeometry().size(), main));
+    m_yesNo->showPage(MessagePage::Won);
 }
 
 void GameWindows::showSplash() {
@@ -51,6 +59,10 @@ void GameWindows::showStatistics() {
 
 void GameWindows::showInfo() {
     m_info->exec();
+}
+
+void GameWindows::showPreview(const QRect& mainFrame, const QRect& board) {
+    m_preview->showBeside(mainFrame, board);
 }
 
 void GameWindows::refreshPreview() {

@@ -27,11 +27,13 @@ public:
     ~GameWindows() override;
 
     ModalResult showMessagePage(MessagePage page) override;
+    void showWonPage(const QRect& figure) override;
     void showSplash() override;
     std::optional<Language> showLanguageDialog() override;
     int showSelectDialog() override;
     void showStatistics() override;
     void showInfo() override;
+    void showPreview(const QRect& mainFrame, const QRect& board) override;
     void refreshPreview() override;
     void openRules() override;
     void closeRules() override;

@@ -2,34 +2,41 @@
 #include "dialogs/pattern.h"
 
 #include "game/progressqueries.h"
+#include "data/texts.h"
 #include "services/settingsstore.h"
+#include "services/windowplacement.h"
 
+#include <QApplication>
+#include <QWindow>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPolygon>
 #include <QScreen>
 
 #include <algorithm>
+#include <limits>
 
 namespace tangram {
 namespace {
 
 constexpr QRgb kGround = 0xC0C0C0; // the board's silver
-
-// True when the top-left corner of a window at `topLeft` can be grabbed on some screen.
-bool onSomeScreen(const QPoint& topLeft) {
-    return QGuiApplication::screenAt(topLeft + QPoint(20, 10)) != nullptr;
-}
+// Room the window system's title bar keeps for its icon and buttons.
+constexpr int kTitleBarReserve = 70;
+constexpr int kNoPosition = std::numeric_limits<int>::min();
 
 } // namespace
 
 TPatForm::TPatForm(const GameState& state, SettingsStore& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowStaysOnTopHint),
+                          Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
       m_state(state), m_settings(settings) {
+    // A click on the preview leaves the keyboard with the board.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
     FormCreate();
-    show();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TPatForm::followModalDialogs);
 }
 
 TPatForm::~TPatForm() {
@@ -37,18 +44,38 @@ TPatForm::~TPatForm() {
 }
 
 void TPatForm::FormCreate() {
-    QPoint topLeft(m_settings.read(SettingKeys::pleft), m_settings.read(SettingKeys::ptop));
-    if (!onSomeScreen(topLeft)) {
-        // The screen it was on is gone: put it at the default place, kept on the primary screen.
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        topLeft = QPoint(std::clamp(SettingKeys::pleft.defaultValue, screen.left(),
-                                    std::max(screen.left(), screen.right() - kClientWidth)),
-                         std::clamp(SettingKeys::ptop.defaultValue, screen.top(),
-                                    std::max(screen.top(), screen.bottom() - kClientHeight)));
-    }
-    move(topLeft);
+    const int left = m_settings.ReadIntSetting(SettingKeys::section, SettingKeys::pleft.key,
+                                               kNoPosition);
+    const int top = m_settings.ReadIntSetting(SettingKeys::section, SettingKeys::ptop.key,
+                                              kNoPosition);
+    if (left != kNoPosition && top != kNoPosition)
+        m_storedPosition = QPoint(left, top);
+    move(m_storedPosition.value_or(QPoint(SettingKeys::pleft.defaultValue,
+                                          SettingKeys::ptop.defaultValue)));
     setFixedSize(kClientWidth, kClientHeight);
     updateCaption();
+}
+
+void TPatForm::showBeside(const QRect& mainFrame, const QRect& board) {
+    // Before the window is first framed its margins are not known; a usual title bar and border.
+    const QMargins frame(4, 28, 4, 4);
+    move(decidePreviewPosition(m_storedPosition, size(), frame, mainFrame, board,
+                               availableScreenGeometries()));
+    m_placed = true;
+    show();
+}
+
+void TPatForm::followModalDialogs() {
+    if (!m_placed)
+        return;
+    const bool dialogOpen = QApplication::activeModalWidget() != nullptr;
+    if (dialogOpen && isVisible()) {
+        m_hiddenForDialog = true;
+        hide();
+    } else if (!dialogOpen && m_hiddenForDialog) {
+        m_hiddenForDialog = false;
+        show();
+    }
 }
 
 void TPatForm::FormDestroy() {
@@ -57,16 +84,34 @@ void TPatForm::FormDestroy() {
 }
 
 void TPatForm::refresh() {
+    if (m_placed && isMinimized())
+        showNormal();
     updateCaption();
     repaint();
 }
 
+QString TPatForm::fittedCaption(const GameState& state, const QFont& font, int width) {
+    const QString caption = previewCaption(state);
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(caption) <= width)
+        return caption;
+    // Only the category's name gives way; the number and the state always show whole.
+    const QString category = categoryName(state.german() ? Language::German : Language::English,
+                                          state.category);
+    const QString rest = caption.mid(category.size());
+    const int room = std::max(metrics.horizontalAdvance(QStringLiteral("W…")),
+                              width - metrics.horizontalAdvance(rest));
+    return metrics.elidedText(category, Qt::ElideRight, room) + rest;
+}
+
 void TPatForm::updateCaption() {
-    const QString caption = previewCaption(m_state);
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const QString caption = fittedCaption(m_state, titleFont, kClientWidth - kTitleBarReserve);
     if (windowTitle() != caption) {
         setWindowTitle(caption);
-        // The narrow title bar cuts long category names; the tooltip shows the whole caption.
-        setToolTip(caption);
+        // The tooltip shows the whole caption where the title had to shorten it.
+        setToolTip(previewCaption(m_state));
     }
 }
 

@@ -115,7 +115,12 @@ QString formatPlacementRecord(const WindowPlacement& placement) {
 }
 
 QRect decideWindowGeometry(const std::optional<WindowPlacement>& record,
-                           const QList<QRect>& availableScreens, QSize designedSize) {
+                           const QList<QRect>& screensWithFrames, QSize designedSize,
+                           QMargins frame) {
+    // The bounds must leave room for the frame on every side of the screen.
+    QList<QRect> availableScreens;
+    for (const QRect& screen : screensWithFrames)
+        availableScreens.append(screen.marginsRemoved(frame));
     if (availableScreens.isEmpty())
         return record ? record->normalBounds : QRect(QPoint(0, 0), designedSize);
 
@@ -138,6 +143,55 @@ QRect decideWindowGeometry(const std::optional<WindowPlacement>& record,
     if (r.top() < screen.top())
         r.moveTop(screen.top());
     return r;
+}
+
+QPoint decidePreviewPosition(const std::optional<QPoint>& stored, QSize size, QMargins frame,
+                             const QRect& mainFrame, const QRect& board,
+                             const QList<QRect>& availableScreens) {
+    auto framed = [&](QPoint clientTopLeft) {
+        return QRect(clientTopLeft, size).marginsAdded(frame);
+    };
+    auto onOneScreen = [&](const QRect& window) {
+        for (const QRect& screen : availableScreens) {
+            if (screen.contains(window))
+                return true;
+        }
+        return false;
+    };
+    if (stored && onOneScreen(framed(*stored)))
+        return *stored;
+    const QRect screen =
+        availableScreens.isEmpty() ? mainFrame : screenFor(mainFrame, availableScreens);
+    const int gap = 4;
+    const int top = std::max(mainFrame.top(), screen.top()) + frame.top();
+    const QPoint right(mainFrame.right() + 1 + gap + frame.left(), top);
+    if (screen.contains(framed(right)))
+        return right;
+    const QPoint left(mainFrame.left() - gap - frame.right() - size.width(), top);
+    if (screen.contains(framed(left)))
+        return left;
+    return QPoint(board.right() + 1 - frame.right() - size.width(), board.top() + frame.top());
+}
+
+QPoint wonPagePosition(const QRect& figure, QSize page, const QRect& area) {
+    const int gap = 8;
+    const int centreX = figure.center().x() - page.width() / 2;
+    const int centreY = figure.center().y() - page.height() / 2;
+    const QPoint candidates[] = {
+        {centreX, figure.top() - gap - page.height()},
+        {centreX, figure.bottom() + 1 + gap},
+        {figure.right() + 1 + gap, centreY},
+        {figure.left() - gap - page.width(), centreY},
+    };
+    for (QPoint at : candidates) {
+        // Slide along the figure's side to stay inside the window; never onto the figure.
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - page.width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - page.height())));
+        const QRect placed(at, page);
+        if (area.contains(placed) && !placed.intersects(figure))
+            return at;
+    }
+    return QPoint(area.center().x() - page.width() / 2, area.top());
 }
 
 QList<QRect> availableScreenGeometries() {

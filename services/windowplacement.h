@@ -13,6 +13,8 @@
 #pragma once
 
 #include <QList>
+#include <QMargins>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -61,9 +63,28 @@ QString formatPlacementRecord(const WindowPlacement& placement);
 //   further, until they lie wholly inside that screen: a right or bottom edge beyond the screen
 //   moves the window left or up, a left or top edge before it moves it right or down.
 // - Without screens: the record's bounds, or the designed size at the origin.
+// `frame` is what the window system draws around the bounds (title bar and border): the bounds
+// are fitted so that the frame too lies on the screen.
 QRect decideWindowGeometry(const std::optional<WindowPlacement>& record,
                            const QList<QRect>& availableScreens,
-                           QSize designedSize = kDesignedWindowSize);
+                           QSize designedSize = kDesignedWindowSize, QMargins frame = {});
+
+// Where the always-on-top preview window goes, its client area's top-left corner. `size` is its
+// client size and `frame` the window system's frame around it; `mainFrame` is the main window
+// with its frame and `board` the board, both in screen coordinates.
+// - A stored position is kept while the whole preview, frame included, lies on one screen.
+// - Otherwise beside the main window, right of it or else left of it, if it fits there on the
+//   main window's screen, level with the main window's top;
+// - otherwise inside the board's top-right corner, where it covers no toolbar button.
+QPoint decidePreviewPosition(const std::optional<QPoint>& stored, QSize size, QMargins frame,
+                             const QRect& mainFrame, const QRect& board,
+                             const QList<QRect>& availableScreens);
+
+// Where the "won" page goes (its frame's top-left corner), so that it covers no part of the
+// completed `figure`: in the window `area` above the figure, else below, right or left of it;
+// where none of these has room, over the top of the area (the toolbar). All in screen
+// coordinates.
+QPoint wonPagePosition(const QRect& figure, QSize page, const QRect& area);
 
 // The available geometries of the current screens, the primary screen first. Needs a
 // QGuiApplication.

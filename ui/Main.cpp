@@ -8,6 +8,7 @@
 #include "ui/boardlayout.h"
 #include "ui/gamedialogs.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -28,6 +29,8 @@ namespace {
 
 // The client area of the designed 691 x 481 window.
 constexpr QSize kDesignedClient{683, 454};
+// Below this the board's cells would be too small to see and hit.
+constexpr QSize kMinimumClient{400, 300};
 
 QString programFolder(const QString& programDir) {
     return programDir.isEmpty() ? QCoreApplication::applicationDirPath() + '/' : programDir;
@@ -43,6 +46,7 @@ TMainform::TMainform(SettingsStore& settings, const QString& programDir, QWidget
     f.setPixelSize(13);
     setFont(f);
     resize(kDesignedClient);
+    setMinimumSize(kMinimumClient);
     m_tile = loadBackgroundTile();
     buildToolbar();
     m_box->raise();
@@ -188,7 +192,24 @@ void TMainform::playSound(SoundEffect sound) {
 }
 
 void TMainform::figureSolved() {
-    askPage(MessagePage::Won);
+    if (m_dialogs) {
+        m_dialogs->showWonPage(figureOnScreen());
+    }
+}
+
+QRect TMainform::figureOnScreen() const {
+    const Puzzle& puzzle = m_session.puzzle();
+    QRect cells;
+    for (int piece = 1; piece <= kPieceCount; ++piece) {
+        const PieceCorners corners = PieceOutline(piece, puzzle.placement(piece));
+        for (int v = 0; v < corners.count; ++v) {
+            const GridOffset c = corners.points[static_cast<std::size_t>(v)];
+            cells |= QRect(c.x, c.y, 1, 1);
+        }
+    }
+    const QRect pixels(cells.left() * puzzle.cellWidth(), cells.top() * puzzle.cellHeight(),
+                       cells.width() * puzzle.cellWidth(), cells.height() * puzzle.cellHeight());
+    return QRect(m_box->mapToGlobal(pixels.topLeft()), pixels.size());
 }
 
 void TMainform::stateChanged() {
@@ -215,26 +236,55 @@ void TMainform::showEvent(QShowEvent* event) {
         // The board takes the keys: the whole game plays from the keyboard.
         m_box->setFocus();
         const std::optional<WindowPlacement> record = m_settings.readPlacement();
-        setGeometry(decideWindowGeometry(record, availableScreenGeometries(), kDesignedClient));
+        setGeometry(decideWindowGeometry(record, availableScreenGeometries(), kDesignedClient,
+                                         frameMargins()));
         if (record && record->opensMaximized()) {
             setWindowState(windowState() | Qt::WindowMaximized);
         } else {
             OpeningAnimation::start(QCursor::pos(), frameGeometry());
         }
-        if (!m_pendingErrors.isEmpty()) {
-            QTimer::singleShot(0, this, [this] {
-                const QStringList errors = std::exchange(m_pendingErrors, {});
-                for (const QString& error : errors) {
-                    showError(error);
-                }
-            });
-        }
+        // The window system frames the window shortly after it is shown.
+        QTimer::singleShot(100, this, &TMainform::afterFirstShow);
     }
     QWidget::showEvent(event);
 }
 
+QMargins TMainform::frameMargins() const {
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    if (frame == client) {
+        return QMargins(4, 28, 4, 4);
+    }
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+void TMainform::afterFirstShow() {
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
+        WindowPlacement now;
+        now.normalBounds = geometry();
+        const QRect fitted = decideWindowGeometry(now, availableScreenGeometries(),
+                                                  kDesignedClient, frameMargins());
+        if (fitted != geometry()) {
+            setGeometry(fitted);
+        }
+    }
+    if (m_dialogs) {
+        const QRect board(m_box->mapToGlobal(QPoint(0, 0)), m_box->size());
+        m_dialogs->showPreview(geometry().marginsAdded(frameMargins()), board);
+    }
+    const QStringList errors = std::exchange(m_pendingErrors, {});
+    for (const QString& error : errors) {
+        showError(error);
+    }
+}
+
 void TMainform::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_dialogs &&
+        !m_firstActivation) {
+        m_dialogs->refreshPreview(); // brings it back if the window system minimised it
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_firstActivation) {
         m_firstActivation = false;
         // Leave the activation handler before opening modal windows.
@@ -243,6 +293,13 @@ void TMainform::changeEvent(QEvent* event) {
 }
 
 void TMainform::formActivate() {
+    // The splash comes after the opening animation, not over it.
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (qobject_cast<OpeningAnimation*>(top) && top->isVisible()) {
+            QTimer::singleShot(50, this, &TMainform::formActivate);
+            return;
+        }
+    }
     if (m_dialogs) {
         m_dialogs->showSplash();
         if (state().language == Language::NotChosen) {

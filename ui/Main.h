@@ -81,6 +81,13 @@ protected:
 private:
     void formActivate();
     void formResize();
+    // After the first show, once the window system has framed the window: the whole frame onto
+    // the screen, then the preview beside it.
+    void afterFirstShow();
+    // The window system's frame around the client area; a usual one before the first framing.
+    QMargins frameMargins() const;
+    // The screen rectangle of the pieces on the board.
+    QRect figureOnScreen() const;
     void buildToolbar();
     void SetHints();
     void ShowTitle();

@@ -6,6 +6,8 @@
 #include "data/language.h"
 #include "game/messagepage.h"
 
+#include <QRect>
+
 #include <optional>
 
 namespace tangram {
@@ -15,6 +17,8 @@ public:
     virtual ~GameDialogs() = default;
 
     virtual ModalResult showMessagePage(MessagePage page) = 0;
+    // The "won" page, placed where it covers no part of `figure` (screen coordinates) if it can.
+    virtual void showWonPage(const QRect& figure) = 0;
     virtual void showSplash() = 0;
     // The language the player chose, or nothing when the dialog was closed without a choice.
     virtual std::optional<Language> showLanguageDialog() = 0;
@@ -22,7 +26,10 @@ public:
     virtual int showSelectDialog() = 0;
     virtual void showStatistics() = 0;
     virtual void showInfo() = 0;
-    // Repaints the always-on-top preview window (silhouette and caption).
+    // Shows the always-on-top preview window for the first time, placed by the main window's
+    // frame and board (screen coordinates).
+    virtual void showPreview(const QRect& mainFrame, const QRect& board) = 0;
+    // Repaints the preview window (silhouette and caption).
     virtual void refreshPreview() = 0;
     // Opens the rules at the topic of the current language; closes the viewer.
     virtual void openRules() = 0;

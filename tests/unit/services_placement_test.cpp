@@ -147,4 +147,81 @@ TEST(WindowGeometry, AvailableScreensStartWithThePrimary) {
     EXPECT_TRUE(screens.first().contains(r));
 }
 
+// The title bar and the border count: at scale 2 on a 1024 x 768 screen (512 x 384 logical)
+// a stored window whose client area starts at the top would put its title above the screen.
+TEST(WindowGeometry, TheWholeFrameFitsOnTheScreen) {
+    const QRect small(0, 0, 512, 384);
+    const QMargins frame(4, 28, 4, 4);
+    const QRect fitted = decideWindowGeometry(normalAt(QRect(0, 0, 683, 454)), {small},
+                                              QSize(683, 454), frame);
+    EXPECT_TRUE(small.contains(fitted.marginsAdded(frame)));
+    EXPECT_EQ(fitted.top(), 28);
+    // A first start centres the client with its frame on the screen.
+    const QRect first = decideWindowGeometry(std::nullopt, {small}, QSize(683, 454), frame);
+    EXPECT_TRUE(small.contains(first.marginsAdded(frame)));
+    // On a large screen a stored place stays where it was.
+    EXPECT_EQ(decideWindowGeometry(normalAt(QRect(300, 200, 683, 454)), {kFullHd},
+                                   QSize(683, 454), frame),
+              QRect(300, 200, 683, 454));
+}
+
+TEST(PreviewPlacement, AStoredPlaceCountsOnlyWhileTheWholeWindowIsOnAScreen) {
+    const QSize size(241, 160);
+    const QMargins frame(4, 28, 4, 4);
+    const QRect main(100, 100, 700, 500);
+    const QRect board(110, 140, 680, 450);
+    EXPECT_EQ(decidePreviewPosition(QPoint(1000, 300), size, frame, main, board, {kFullHd}),
+              QPoint(1000, 300));
+    // 29 pixels of it would show: not good enough.
+    const QPoint partly(1920 - 29, 300);
+    EXPECT_NE(decidePreviewPosition(partly, size, frame, main, board, {kFullHd}), partly);
+    // A monitor since removed.
+    const QPoint gone(2500, 300);
+    const QPoint placed = decidePreviewPosition(gone, size, frame, main, board, {kFullHd});
+    EXPECT_TRUE(kFullHd.contains(QRect(placed, size).marginsAdded(frame)));
+    // The second screen of two keeps it.
+    const QRect second(1920, 0, 1280, 1024);
+    EXPECT_EQ(decidePreviewPosition(gone, size, frame, main, board, {kFullHd, second}), gone);
+}
+
+TEST(PreviewPlacement, BesideTheMainWindowOrInTheBoardsCorner) {
+    const QSize size(241, 160);
+    const QMargins frame(4, 28, 4, 4);
+    // Room on the right.
+    const QRect main(100, 100, 700, 500);
+    const QPoint right = decidePreviewPosition(std::nullopt, size, frame, main,
+                                               main.adjusted(10, 40, -10, -10), {kFullHd});
+    EXPECT_GT(right.x() - frame.left(), main.right());
+    EXPECT_TRUE(kFullHd.contains(QRect(right, size).marginsAdded(frame)));
+    // No room right, room left.
+    const QRect atRight(1100, 100, 800, 500);
+    const QPoint left = decidePreviewPosition(std::nullopt, size, frame, atRight,
+                                              atRight.adjusted(10, 40, -10, -10), {kFullHd});
+    EXPECT_LT(QRect(left, size).marginsAdded(frame).right(), atRight.left());
+    // A small screen the main window fills: inside the board's top-right corner, below the
+    // toolbar, all of it on the board.
+    const QRect small(0, 0, 512, 384);
+    const QRect filled(0, 0, 512, 384);
+    const QRect board(20, 40, 470, 330);
+    const QPoint corner = decidePreviewPosition(std::nullopt, size, frame, filled, board, {small});
+    const QRect window = QRect(corner, size).marginsAdded(frame);
+    EXPECT_TRUE(board.contains(window));
+    EXPECT_EQ(window.right(), board.right());
+    EXPECT_EQ(window.top(), board.top());
+}
+
+TEST(WonPagePlacement, NeverCoversTheFigure) {
+    const QRect window(0, 0, 1000, 700);
+    const QSize page(270, 130);
+    for (const QRect& figure : {QRect(400, 300, 200, 150), QRect(20, 20, 300, 300),
+                                QRect(600, 450, 380, 240), QRect(100, 200, 800, 300)}) {
+        const QRect placed(wonPagePosition(figure, page, window), page);
+        EXPECT_TRUE(window.contains(placed)) << figure.x() << "," << figure.y();
+        EXPECT_FALSE(placed.intersects(figure)) << figure.x() << "," << figure.y();
+    }
+    // A figure that fills the window leaves only the top, over the toolbar.
+    const QRect whole(0, 0, 1000, 700);
+    EXPECT_EQ(wonPagePosition(whole, page, window).y(), 0);
+}
+
 } // namespace

@@ -53,6 +53,12 @@ public:
     void showStatistics() override { log << "statistics"; }
     void showInfo() override { log << "info"; }
     void refreshPreview() override { log << "preview"; }
+    void showPreview(const QRect&, const QRect&) override { log << "show preview"; }
+    void showWonPage(const QRect& figure) override {
+        log << "won";
+        wonFigure = figure;
+    }
+    QRect wonFigure;
     void openRules() override { log << "rules"; }
     void closeRules() override { log << "close rules"; }
 };
