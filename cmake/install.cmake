@@ -13,7 +13,15 @@ install(CODE "
 ")
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${WT_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${WT_APP_ID}.metainfo.xml
+# The AppStream data names the web page only when the build has one.
+if(WT_WEB_ADDRESS)
+    set(WT_HOMEPAGE_LINE "  <url type=\"homepage\">${WT_WEB_ADDRESS}</url>")
+else()
+    set(WT_HOMEPAGE_LINE "")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/resources/desktop/${WT_APP_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/${WT_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${WT_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/wimbo-tangram.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
@@ -36,6 +37,9 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_close = new QPushButton(this);
     m_close->setObjectName(QStringLiteral("CloseBtn"));
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes the rules like every other window of the game.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_back);

@@ -49,6 +49,8 @@ TMainform::TMainform(SettingsStore& settings, const QString& programDir, QWidget
     setMinimumSize(kMinimumClient);
     m_tile = loadBackgroundTile();
     buildToolbar();
+    // A build without a web page has no web button.
+    toolButton(ToolButtonId::Web)->setVisible(m_web.hasAddress());
     m_box->raise();
     m_box->setPuzzle(&m_session.puzzle());
     m_session.start(programFolder(programDir));
@@ -100,7 +102,9 @@ void TMainform::info() {
 }
 
 void TMainform::WebBtnClick() {
-    m_web.open();
+    if (!m_web.open()) {
+        showError(webPageFailedMessage(state().language));
+    }
 }
 
 // ---------------------------------------------------------------- the session's host

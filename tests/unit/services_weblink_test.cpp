@@ -8,16 +8,30 @@ using namespace tangram;
 
 namespace {
 
-TEST(WebLink, HomePageIsAnHttpsAddress) {
-    const QUrl url = WebLink::url();
-    EXPECT_TRUE(url.isValid());
-    EXPECT_EQ(url.scheme(), "https");
-    EXPECT_FALSE(url.host().isEmpty());
+const QUrl kPage(QStringLiteral("https://tangram.invalid/"));
+
+TEST(WebLink, WithoutAnAddressThereIsNothingToOpen) {
+    int attempts = 0;
+    WebLink link(QUrl(), [&attempts](const QUrl&) {
+        ++attempts;
+        return true;
+    });
+    EXPECT_FALSE(link.hasAddress());
+    EXPECT_FALSE(link.open());
+    EXPECT_EQ(attempts, 0);
 }
 
-TEST(WebLink, OpensTheHomePageEveryTimeWhileTheDesktopAccepts) {
+TEST(WebLink, TheBuildsAddressIsEitherEmptyOrAWebPage) {
+    const QUrl configured = WebLink::configuredAddress();
+    if (!configured.isEmpty()) {
+        EXPECT_TRUE(configured.isValid());
+        EXPECT_TRUE(configured.scheme() == "https" || configured.scheme() == "http");
+    }
+}
+
+TEST(WebLink, OpensThePageEveryTimeWhileTheDesktopAccepts) {
     QList<QUrl> opened;
-    WebLink link([&opened](const QUrl& url) {
+    WebLink link(kPage, [&opened](const QUrl& url) {
         opened.append(url);
         return true;
     });
@@ -25,12 +39,12 @@ TEST(WebLink, OpensTheHomePageEveryTimeWhileTheDesktopAccepts) {
     EXPECT_TRUE(link.open());
     EXPECT_TRUE(link.isEnabled());
     ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(opened.first(), WebLink::url());
+    EXPECT_EQ(opened.first(), kPage);
 }
 
 TEST(WebLink, AFailureSwitchesTheLinkOffForTheRestOfTheRun) {
     int attempts = 0;
-    WebLink link([&attempts](const QUrl&) {
+    WebLink link(kPage, [&attempts](const QUrl&) {
         ++attempts;
         return false;
     });

@@ -126,6 +126,17 @@ private Q_SLOTS:
         QVERIFY(!viewer.isVisible());
     }
 
+    void escapeClosesTheRules() {
+        GameState state;
+        state.programDir = QStringLiteral(WT_PROGRAM_DIR "/");
+        HelpViewer viewer;
+        QVERIFY(viewer.showRules(state));
+        viewer.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        QTest::keyClick(viewer.browser(), Qt::Key_Escape);
+        QVERIFY(!viewer.isVisible());
+    }
+
     void missingFileIsReported_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("words");
