@@ -344,8 +344,8 @@ void TMainform::resizeEvent(QResizeEvent* event) {
 }
 
 void TMainform::formResize() {
-    m_toolPanel->setGeometry(0, 0, width(), kToolPanelHeight);
-    const BoardLayout layout = computeBoardLayout(width(), height(), kToolPanelHeight);
+    m_toolPanelHeight = layoutToolbar();
+    const BoardLayout layout = computeBoardLayout(width(), height(), m_toolPanelHeight);
     m_session.puzzle().SetCellSize(layout.cellSize, layout.cellSize);
     m_box->setGeometry(layout.box);
     m_box->boxPaint();
@@ -354,7 +354,8 @@ void TMainform::formResize() {
 
 void TMainform::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintFormBackground(painter, width(), height(), kToolPanelHeight, m_box->geometry(), m_tile);
+    paintFormBackground(painter, width(), height(), m_toolPanelHeight, m_box->geometry(),
+                        m_tile);
 }
 
 } // namespace tangram

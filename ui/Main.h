@@ -14,6 +14,7 @@
 #include "services/settingsstore.h"
 #include "services/soundeffects.h"
 #include "services/weblink.h"
+#include "ui/boardlayout.h"
 #include "ui/mainhints.h"
 
 #include <QPixmap>
@@ -89,6 +90,8 @@ private:
     // The screen rectangle of the pieces on the board.
     QRect figureOnScreen() const;
     void buildToolbar();
+    // Places the buttons for the window's width; returns the toolbar's height.
+    int layoutToolbar();
     void SetHints();
     void ShowTitle();
     void makeFileDialogs();
@@ -101,6 +104,7 @@ private:
     GameDialogs* m_dialogs = nullptr;
 
     QWidget* m_toolPanel = nullptr;
+    int m_toolPanelHeight = kToolPanelHeight;
     std::array<QToolButton*, kToolButtonCount> m_buttons{};
     QButtonGroup* m_categoryGroup = nullptr;
     QFileDialog* m_saveDlg = nullptr;

@@ -3,6 +3,8 @@
 #include "ui/Main.h"
 #include "ui/glyphs.h"
 
+#include <iterator>
+
 #include <QButtonGroup>
 #include <QKeySequence>
 #include <QShortcut>
@@ -56,7 +58,32 @@ const ButtonSpec kButtons[] = {
      Qt::CTRL | Qt::SHIFT | Qt::Key_W},
 };
 
+int toolbarRowWidth() {
+    const ButtonSpec& last = kButtons[std::size(kButtons) - 1];
+    return last.left + last.width + 4;
+}
+
+// Where the second row starts on a window too narrow for one: at the figure buttons.
+constexpr ToolButtonId kSecondRowFirst = ToolButtonId::Select;
+
 } // namespace
+
+int TMainform::layoutToolbar() {
+    // One row as designed while it fits; a narrow window (a small screen, a large scale) gets two
+    // rows, so that every button stays on the screen.
+    const bool twoRows = width() < toolbarRowWidth();
+    int shift = 0;
+    for (const ButtonSpec& entry : kButtons) {
+        if (twoRows && entry.id == kSecondRowFirst) {
+            shift = entry.left - kButtons[0].left;
+        }
+        const int row = twoRows && shift > 0 ? 1 : 0;
+        toolButton(entry.id)->move(entry.left - shift, 4 + row * kToolPanelHeight);
+    }
+    const int height = twoRows ? 2 * kToolPanelHeight : kToolPanelHeight;
+    m_toolPanel->setGeometry(0, 0, width(), height);
+    return height;
+}
 
 void TMainform::buildToolbar() {
     m_toolPanel = new QWidget(this);
