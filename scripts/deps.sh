@@ -10,7 +10,7 @@ wt_game_packages=(
 wt_check_packages=(
     "${wt_game_packages[@]}"
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
+    xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
 )
 

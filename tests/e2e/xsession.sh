@@ -13,7 +13,7 @@ cleanup_x_session() {
 trap cleanup_x_session EXIT
 
 start_x_session() {
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${WT_SCREEN:-1280x800}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     pids+=($!)
     for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
