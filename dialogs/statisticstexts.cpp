@@ -66,7 +66,8 @@ QString statisticsTitle(Language language, int category, const QString& progress
 }
 
 QString solvedSentence(Language language, const StatisticsCounts& counts) {
-    const int s = counts.solved;
+    // Figures given up are done, but nobody solved them.
+    const int s = counts.solvedByPlayer();
     const QString n = num(counts.patternCount);
     if (isGerman(language)) {
         if (s == 0)

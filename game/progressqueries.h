@@ -24,6 +24,9 @@ struct StatisticsCounts {
     int points = 0; // P
 
     int maxPoints() const { return 7 * patternCount; } // M
+    // The done ones the player completed: a figure given up (all seven pieces shown) is done
+    // but not solved.
+    int solvedByPlayer() const { return solved - help[kHelpLevels - 1]; }
 };
 
 // `statuses` holds the status of patterns 1..N in order (N = statuses.size()).

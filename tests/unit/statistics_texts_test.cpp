@@ -89,12 +89,15 @@ INSTANTIATE_TEST_SUITE_P(
         SentenceCase{kEnglish, withHelp(40, {}), u"Until now no Tangram was solved !!!"},
         SentenceCase{kGerman, withHelp(40, {0, 1}),
                      u"Bisher wurde eines von insgesamt 40 Tangrams gelöst."},
-        SentenceCase{kEnglish, withHelp(40, {0, 0, 0, 0, 0, 0, 0, 1}),
+        SentenceCase{kEnglish, withHelp(40, {0, 0, 0, 0, 0, 0, 1, 0}),
                      u"Until now one out of total 40 Tangrams was solved."},
+        // A figure given up is done, but not solved.
+        SentenceCase{kEnglish, withHelp(40, {0, 0, 0, 0, 0, 0, 0, 1}),
+                     u"Until now no Tangram was solved !!!"},
         SentenceCase{kGerman, withHelp(40, {2}),
                      u"Bisher wurden 2 von insgesamt 40 Tangrams gelöst."},
         SentenceCase{kEnglish, withHelp(1000, {500, 0, 0, 0, 0, 0, 0, 500}),
-                     u"Until now 1000 out of total 1000 Tangrams were solved."}));
+                     u"Until now 500 out of total 1000 Tangrams were solved."}));
 
 class HelpSentence : public testing::TestWithParam<SentenceCase> {};
 
