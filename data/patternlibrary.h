@@ -17,6 +17,9 @@ class QIODevice;
 namespace tangram {
 
 inline constexpr int kPatternRecordSize = 22;
+// Eight full categories; a longer file is not a pattern library.
+inline constexpr qint64 kMaxLibraryBytes =
+    qint64(kCategoryCount) * kMaxPatterns * kPatternRecordSize;
 
 // programDir + "kelm.dat"; the working directory plays no part.
 QString patternLibraryPath(const GameState& state);
@@ -31,10 +34,10 @@ QString patternLibraryPath(const GameState& state);
 // currentPattern() then yields kEmptyPattern.
 void readPatterns(QIODevice& device, GameState& state);
 
-// Opens patternLibraryPath(state) read-only and calls readPatterns. When the file cannot be opened
-// (missing, unreadable, a directory) the state is left untouched and the result carries the
-// "Can't find file kelm.dat" message in the state's language; the caller shows it and ends the
-// program. The file is closed before the function returns.
+// Reads patternLibraryPath(state) and calls readPatterns on its contents. When the file cannot be
+// read (missing, unreadable, a directory, a FIFO or device, longer than kMaxLibraryBytes) the
+// state is left untouched and the result carries the "Can't find file kelm.dat" message in the
+// state's language; the caller shows it and ends the program. No file stays open.
 FileResult LoadPatterns(GameState& state);
 
 } // namespace tangram

@@ -17,6 +17,16 @@ QString missingLibraryMessage(int language);
 // Question before an existing progress file is replaced; Yes means overwrite.
 QString overwriteQuestion(int language, const QString& path);
 QString saveFailedMessage(int language, const QString& path);
+
+// Why a save failed, each with its own message; the first is the text above.
+enum class SaveFault {
+    NotWritable,     // drive full, write-protected, no access
+    FolderInTheWay,  // a folder stands where the file should be
+    TooLarge,        // the file there is longer than any progress file
+    NotProgressFile, // the file there holds something else (or is no regular file)
+    InUse,           // another running game is saving the same file right now
+};
+QString saveFailedMessage(int language, const QString& path, SaveFault fault);
 QString loadFailedMessage(int language, const QString& path);
 
 // Name of category 0..7 in the given language; an empty text for any other category, so that a
