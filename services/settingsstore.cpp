@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 
 namespace tangram {
 
@@ -92,8 +93,9 @@ bool SettingsStore::WriteTextSetting(const QString& section, const QString& name
 }
 
 int SettingsStore::read(IntSetting setting) const {
-    return ReadIntSetting(QString::fromLatin1(SettingKeys::section),
-                          QString::fromLatin1(setting.key), setting.defaultValue);
+    return std::clamp(ReadIntSetting(QString::fromLatin1(SettingKeys::section),
+                                     QString::fromLatin1(setting.key), setting.defaultValue),
+                      setting.minValue, setting.maxValue);
 }
 
 bool SettingsStore::read(BoolSetting setting) const {

@@ -43,7 +43,8 @@ public:
     bool WriteBoolSetting(const QString& section, const QString& name, bool value);
     bool WriteTextSetting(const QString& section, const QString& name, const QString& value);
 
-    // The game's own settings, in section "common" with the defaults of SettingKeys.
+    // The game's own settings, in section "common" with the defaults of SettingKeys; integers are
+    // clamped to their setting's range.
     int read(IntSetting setting) const;
     bool read(BoolSetting setting) const;
     QString read(TextSetting setting) const;
