@@ -2,6 +2,7 @@
 # Tests of the services layer: settings store, window placement, sound clips and player, web link.
 add_executable(services_tests
     ${CMAKE_CURRENT_LIST_DIR}/services_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/services_damagedsettings_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/services_placement_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/services_settings_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/services_sounds_test.cpp
