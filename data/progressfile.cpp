@@ -2,6 +2,7 @@
 #include "data/progressfile.h"
 
 #include "data/boundedfile.h"
+#include "data/savelock.h"
 #include "data/texts.h"
 
 #include <QBuffer>
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 
 namespace tangram {
@@ -186,11 +186,10 @@ FileResult SaveGame(const GameState& state, const QString& path) {
         return failed(SaveFault::FolderInTheWay);
 
     // Held from reading the old file to the rename: another game's save in between would be lost.
-    // A lock left by a killed game is taken over (QLockFile sees that its process is gone).
-    QLockFile lock(target + QStringLiteral(".lock"));
-    if (!lock.tryLock(kSaveLockWaitMs)) {
-        return failed(lock.error() == QLockFile::LockFailedError ? SaveFault::InUse
-                                                                 : SaveFault::NotWritable);
+    const SaveLock lock(target + QStringLiteral(".lock"), kSaveLockWaitMs);
+    if (lock.state() != SaveLock::State::Locked) {
+        return failed(lock.state() == SaveLock::State::Busy ? SaveFault::InUse
+                                                            : SaveFault::NotWritable);
     }
     QByteArray previous;
     if (const std::optional<SaveFault> fault = readPreviousFile(path, previous))

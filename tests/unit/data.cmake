@@ -10,6 +10,7 @@ if(TARGET tangram_data)
         ${CMAKE_CURRENT_LIST_DIR}/data_patternlibrary_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/data_progressfile_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/data_refusal_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/data_savefaults_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/data_texts_test.cpp
     )
     target_link_libraries(data_tests PRIVATE tangram_data GTest::gtest_main)

@@ -3,13 +3,13 @@
 // reads, files that cannot be progress files, the save lock and left-over temporaries.
 #include "data/patternlibrary.h"
 #include "data/progressfile.h"
+#include "data/savelock.h"
 #include "data/texts.h"
 #include "data_support.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -156,8 +156,8 @@ TEST_F(RefusalTest, AGrownCategoryNeverMakesTheNextFileUnloadable) {
 
 TEST_F(RefusalTest, ASaveWhileAnotherGameHoldsTheLockSaysSoAndWritesNothing) {
     ASSERT_TRUE(writeWholeFile(path("game.pzs"), bytes({0x01, 0x22})));
-    QLockFile other(path("game.pzs.lock"));
-    ASSERT_TRUE(other.tryLock(0));
+    auto other = std::make_unique<SaveLock>(path("game.pzs.lock"), 0);
+    ASSERT_EQ(other->state(), SaveLock::State::Locked);
     m_state->language = 1;
     const FileResult result = SaveGame(*m_state, path("game.pzs"));
     EXPECT_FALSE(result.ok);
@@ -166,7 +166,7 @@ TEST_F(RefusalTest, ASaveWhileAnotherGameHoldsTheLockSaysSoAndWritesNothing) {
               "speichert gerade dieselbe Datei. Bitte noch einmal versuchen.");
     EXPECT_EQ(readWholeFile(path("game.pzs")), bytes({0x01, 0x22}));
 
-    other.unlock();
+    other.reset();
     ASSERT_TRUE(SaveGame(*m_state, path("game.pzs")).ok);
     EXPECT_EQ(readWholeFile(path("game.pzs")), bytes({0x01, 0x22, 0x18, 0x10, 0x10}));
     EXPECT_EQ(entries(), QStringList{"game.pzs"}) << "the lock file goes with the save";
@@ -176,13 +176,27 @@ TEST_F(RefusalTest, ALinkedProgressFileIsWrittenThroughWithTheLockBesideTheTarge
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("real"));
     ASSERT_TRUE(writeWholeFile(path("real/game.pzs"), bytes({0x02})));
     ASSERT_TRUE(QFile::link(path("real/game.pzs"), path("link.pzs")));
-    QLockFile other(path("real/game.pzs.lock"));
-    ASSERT_TRUE(other.tryLock(0));
+    auto other = std::make_unique<SaveLock>(path("real/game.pzs.lock"), 0);
+    ASSERT_EQ(other->state(), SaveLock::State::Locked);
     EXPECT_FALSE(SaveGame(*m_state, path("link.pzs")).ok);
-    other.unlock();
+    other.reset();
     ASSERT_TRUE(SaveGame(*m_state, path("link.pzs")).ok);
     EXPECT_TRUE(QFileInfo(path("link.pzs")).isSymLink());
     EXPECT_EQ(readWholeFile(path("real/game.pzs")), bytes({0x02, 0x18, 0x10, 0x10}));
+}
+
+TEST_F(RefusalTest, ALockFileLeftBehindBlocksNothingAndOnlyAHeldOneCounts) {
+    // A game killed while saving leaves its lock file; the kernel lock went with the process.
+    ASSERT_TRUE(writeWholeFile(path("game.pzs.lock"), "17\nold game\n"));
+    ASSERT_TRUE(SaveGame(*m_state, path("game.pzs")).ok);
+    EXPECT_EQ(entries(), QStringList{"game.pzs"});
+
+    SaveLock first(path("x.lock"), 0);
+    ASSERT_EQ(first.state(), SaveLock::State::Locked);
+    SaveLock second(path("x.lock"), 50);
+    EXPECT_EQ(second.state(), SaveLock::State::Busy);
+    SaveLock nowhere(path("no/such/folder.lock"), 0);
+    EXPECT_EQ(nowhere.state(), SaveLock::State::Failed);
 }
 
 // --- left-over temporaries --------------------------------------------------------------------
