@@ -8,6 +8,7 @@ wt_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream
+    clang-14 libclang-rt-14-dev
 )
 
 wt_install_missing() {
