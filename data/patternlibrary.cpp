@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/patternlibrary.h"
 
+#include "data/boundedfile.h"
 #include "data/texts.h"
 #include "model/libraryrecord.h"
 
-#include <QFile>
+#include <QBuffer>
 
 namespace tangram {
 
@@ -34,10 +35,11 @@ void readPatterns(QIODevice& device, GameState& state) {
 }
 
 FileResult LoadPatterns(GameState& state) {
-    QFile file(patternLibraryPath(state));
-    if (!file.open(QIODevice::ReadOnly))
+    BoundedFile file = readBoundedFile(patternLibraryPath(state), kMaxLibraryBytes);
+    QBuffer buffer(&file.bytes);
+    if (file.outcome != BoundedFile::Outcome::Read || !buffer.open(QIODevice::ReadOnly))
         return FileResult::failure(missingLibraryMessage(state.language));
-    readPatterns(file, state);
+    readPatterns(buffer, state);
     return FileResult::success();
 }
 

@@ -11,10 +11,14 @@
 
 #include "data/fileresult.h"
 #include "data/gamestate.h"
+#include "model/libraryrecord.h"
 
 class QIODevice;
 
 namespace tangram {
+
+// Eight full categories; a longer file is not a pattern library.
+inline constexpr qint64 kMaxLibraryBytes = qint64(kCategoryCount) * kMaxPatterns * kLibraryRecordSize;
 
 // programDir + "kelm.dat"; the working directory plays no part.
 QString patternLibraryPath(const GameState& state);
@@ -28,10 +32,10 @@ QString patternLibraryPath(const GameState& state);
 // category leaves count 0 and level 1, and currentPattern() then yields kEmptyPattern.
 void readPatterns(QIODevice& device, GameState& state);
 
-// Opens patternLibraryPath(state) read-only and calls readPatterns. When the file cannot be opened
-// (missing, unreadable, a directory) the state is left untouched and the result carries the
-// "Can't find file kelm.dat" message in the state's language; the caller shows it and ends the
-// program. The file is closed before the function returns.
+// Reads patternLibraryPath(state) and calls readPatterns on its contents. When the file cannot be
+// read (missing, unreadable, a directory, a FIFO or device, longer than kMaxLibraryBytes) the
+// state is left untouched and the result carries the "Can't find file kelm.dat" message in the
+// state's language; the caller shows it and ends the program. No file stays open.
 FileResult LoadPatterns(GameState& state);
 
 } // namespace tangram

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/progressfile.h"
 
+#include "data/boundedfile.h"
+#include "data/savelock.h"
 #include "data/texts.h"
 
+#include <QBuffer>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tangram {
@@ -17,18 +23,99 @@ std::uint8_t lowNibble(char byte) {
     return static_cast<unsigned char>(byte) & 0x0F;
 }
 
-// Reading an existing file for the merge: nullopt means "exists but unusable", which must stop the
-// save, while a missing file is an ordinary first save.
-std::optional<QByteArray> previousFileContents(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
-        return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
+// The file a save really writes: QSaveFile follows a symbolic link to its target, so the lock and
+// the temporaries live beside that target.
+QString resolvedTarget(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+    return target.isEmpty() ? path : target;
+}
+
+// QSaveFile names a temporary "<name>." + six random ASCII letters. A player's own copy could
+// carry a word there ("game.pzs.backup"), so an all-lower-case, all-upper-case or capitalised
+// suffix is never taken for a temporary: at worst such a left-over stays.
+bool looksLikeTemporarySuffix(const QString& suffix) {
+    if (suffix.size() != 6)
+        return false;
+    int upper = 0;
+    for (const QChar c : suffix) {
+        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
+            ++upper;
+        else if (c.unicode() < 'a' || c.unicode() > 'z')
+            return false;
+    }
+    const bool capitalised = upper == 1 && suffix.at(0).isUpper();
+    return upper != 0 && upper != 6 && !capitalised;
+}
+
+// Runs under the save lock, so no other running game is writing one of these right now; the age
+// limit also spares a save of a game that takes no lock.
+void removeStaleTemporaries(const QString& target) {
+    const QFileInfo info(target);
+    const QString prefix = info.fileName() + u'.';
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QFileInfoList entries =
+        info.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (!name.startsWith(prefix) || entry.isSymLink() ||
+            !looksLikeTemporarySuffix(name.mid(prefix.size())))
+            continue;
+        if (entry.lastModified().toUTC().secsTo(now) < kStaleTemporarySeconds)
+            continue;
+        const BoundedFile left = readBoundedFile(entry.filePath(), kMaxProgressFileBytes);
+        if (left.outcome == BoundedFile::Outcome::Read &&
+            checkProgressData(left.bytes) == ProgressCheck::Valid)
+            QFile::remove(entry.filePath());
+    }
+}
+
+// The previous file for the merge, or the reason it must not be overwritten.
+std::optional<SaveFault> readPreviousFile(const QString& path, QByteArray& contents) {
+    BoundedFile previous = readBoundedFile(path, kMaxProgressFileBytes);
+    switch (previous.outcome) {
+    case BoundedFile::Outcome::Missing:
+        contents.clear();
         return std::nullopt;
-    return readPreviousProgress(file);
+    case BoundedFile::Outcome::Read:
+        break;
+    case BoundedFile::Outcome::Folder:
+        return SaveFault::FolderInTheWay;
+    case BoundedFile::Outcome::TooLarge:
+        return SaveFault::TooLarge;
+    case BoundedFile::Outcome::NotRegular:
+        return SaveFault::NotProgressFile;
+    case BoundedFile::Outcome::Failed:
+        return SaveFault::NotWritable;
+    }
+    switch (checkProgressData(previous.bytes)) {
+    case ProgressCheck::Valid:
+        contents = std::move(previous.bytes);
+        return std::nullopt;
+    case ProgressCheck::TooLarge:
+        return SaveFault::TooLarge;
+    case ProgressCheck::NotProgressFile:
+        break;
+    }
+    return SaveFault::NotProgressFile;
 }
 
 } // namespace
+
+ProgressCheck checkProgressData(QByteArrayView data) {
+    if (data.size() > kMaxProgressFileBytes)
+        return ProgressCheck::TooLarge;
+    std::array<int, kCategoryCount> perCategory{};
+    for (const char byte : data) {
+        const int category = highNibble(byte);
+        if (category >= kCategoryCount ||
+            ++perCategory[static_cast<std::size_t>(category)] > kMaxPatterns)
+            return ProgressCheck::NotProgressFile;
+    }
+    return ProgressCheck::Valid;
+}
 
 QByteArray currentCategoryBytes(const GameState& state) {
     const int count = state.patternCount();
@@ -91,13 +178,24 @@ bool readProgress(QIODevice& device, GameState& state) {
 }
 
 FileResult SaveGame(const GameState& state, const QString& path) {
-    const auto failed = [&] {
-        return FileResult::failure(saveFailedMessage(state.language, path));
+    const auto failed = [&](SaveFault fault) {
+        return FileResult::failure(saveFailedMessage(state.language, path, fault));
     };
-    const std::optional<QByteArray> previous = previousFileContents(path);
-    if (!previous)
-        return failed();
-    const QByteArray contents = mergeProgress(*previous, state);
+    const QString target = resolvedTarget(path);
+    if (QFileInfo(target).isDir())
+        return failed(SaveFault::FolderInTheWay);
+
+    // Held from reading the old file to the rename: another game's save in between would be lost.
+    const SaveLock lock(target + QStringLiteral(".lock"), kSaveLockWaitMs);
+    if (lock.state() != SaveLock::State::Locked) {
+        return failed(lock.state() == SaveLock::State::Busy ? SaveFault::InUse
+                                                            : SaveFault::NotWritable);
+    }
+    QByteArray previous;
+    if (const std::optional<SaveFault> fault = readPreviousFile(path, previous))
+        return failed(*fault);
+    removeStaleTemporaries(target);
+    const QByteArray contents = mergeProgress(previous, state);
 
     // No direct-write fallback: if the folder does not allow a temporary file beside the target,
     // the save fails with the old file intact rather than risking a half-written one.
@@ -106,19 +204,22 @@ FileResult SaveGame(const GameState& state, const QString& path) {
     // the truncated file over the old one. Written directly, the short count shows up here.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed();
+        return failed(SaveFault::NotWritable);
     // Leaving without commit() discards the temporary file.
     if (file.write(contents) != contents.size() || !file.flush() ||
         file.error() != QFileDevice::NoError)
-        return failed();
+        return failed(SaveFault::NotWritable);
     if (!file.commit())
-        return failed();
+        return failed(SaveFault::NotWritable);
     return FileResult::success();
 }
 
 FileResult LoadGame(GameState& state, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !readProgress(file, state))
+    BoundedFile file = readBoundedFile(path, kMaxProgressFileBytes);
+    QBuffer buffer(&file.bytes);
+    if (file.outcome != BoundedFile::Outcome::Read ||
+        checkProgressData(file.bytes) != ProgressCheck::Valid ||
+        !buffer.open(QIODevice::ReadOnly) || !readProgress(buffer, state))
         return FileResult::failure(loadFailedMessage(state.language, path));
     return FileResult::success();
 }

@@ -6,9 +6,12 @@
 // 8..15 that belong to no category, are kept in their previous order, followed by the current
 // category's bytes for patterns 1..pattern count as the last block.
 //
-// Unlike a fixed-size writer buffer, the merge buffer grows with the file, so no other category's
-// progress is ever dropped, however long the file. Saving is atomic (QSaveFile): when anything
-// fails, the previous file stays byte for byte as it was.
+// A progress file holds at most 1000 bytes of each category, and only bytes of categories 0..7:
+// that is what the game writes. Anything else (a text, random data, a file of another program)
+// is refused: it is neither loaded nor ever overwritten by a save. Saving is atomic (QSaveFile):
+// when anything fails, the previous file stays byte for byte as it was. A save holds a lock file
+// beside the progress file ("<name>.lock") from reading the old file to renaming the new one, so
+// that two running games saving the same file never drop each other's categories.
 //
 // Preconditions for every function here: state.category is 0..7 and the status entries hold low
 // nibble values. Status values are masked to their low nibble when written, so a stray high bit
@@ -25,9 +28,24 @@ class QIODevice;
 
 namespace tangram {
 
-// Files larger than this are not progress files (eight full categories take 8000 bytes); saving
-// over one is refused rather than reading it whole into memory.
-inline constexpr qint64 kMaxProgressFileBytes = 16 * 1024 * 1024;
+// Eight full categories; a longer file is not a progress file.
+inline constexpr qint64 kMaxProgressFileBytes = qint64(kCategoryCount) * kMaxPatterns;
+
+// How long a save waits for another running game's save of the same file to finish.
+inline constexpr int kSaveLockWaitMs = 3000;
+
+// Left-over temporary files of a save ("<name>.XXXXXX", as QSaveFile names them) older than this
+// are removed by the next save of the same file.
+inline constexpr int kStaleTemporarySeconds = 60;
+
+enum class ProgressCheck {
+    Valid,
+    TooLarge,        // more than kMaxProgressFileBytes
+    NotProgressFile, // a byte of category 8..15, or more than 1000 bytes of one category
+};
+
+// Whether `data` can be a progress file written by this game.
+ProgressCheck checkProgressData(QByteArrayView data);
 
 // category * 16 + status[n] for n = 1..pattern count.
 QByteArray currentCategoryBytes(const GameState& state);
@@ -48,17 +66,18 @@ std::optional<QByteArray> readPreviousProgress(QIODevice& device);
 // Returns false, leaving the table unchanged, when a read fails before that point.
 bool readProgress(QIODevice& device, GameState& state);
 
-// Writes the progress file at `path`, merging with the file already there. A missing file simply
-// contributes nothing. An existing file that cannot be read (no permission, a directory, a read
-// error, oversized) fails the save instead of being overwritten without its other categories.
-// Changes neither the progress path nor the modified flag; on failure the message is the save
-// error text naming the file.
+// Writes the progress file at `path`, merging with the file already there, which is read again
+// under the save lock. A missing file (or a symbolic link to one) simply contributes nothing. An
+// existing file that cannot be read, is no regular file, or fails checkProgressData fails the
+// save instead of being overwritten. Stale temporaries of earlier, interrupted saves of the same
+// file are removed. Changes neither the progress path nor the modified flag; on failure the
+// message is the save error text for the cause, naming the file.
 FileResult SaveGame(const GameState& state, const QString& path);
 
 // Reads the progress file at `path` into status[1..pattern count]. When it cannot be opened or
-// read, the table is unchanged and the message is the load error text naming the file. An empty
-// file, or one without a byte of the current category, loads as all 0 and succeeds. Changes
-// neither the progress path nor the modified flag.
+// read, is no regular file or fails checkProgressData, the table is unchanged and the message is
+// the load error text naming the file. An empty file, or one without a byte of the current
+// category, loads as all 0 and succeeds. Changes neither the progress path nor the modified flag.
 FileResult LoadGame(GameState& state, const QString& path);
 
 } // namespace tangram

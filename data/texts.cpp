@@ -33,6 +33,40 @@ QString saveFailedMessage(Language language, const QString& path) {
                                     QStringLiteral(". Drive full or not writable.");
 }
 
+QString saveFailedMessage(Language language, const QString& path, SaveFault fault) {
+    if (fault == SaveFault::NotWritable)
+        return saveFailedMessage(language, path);
+    const QString name = fileNamePart(path);
+    const bool german = isGerman(language);
+    const QString start =
+        german ? QStringLiteral("Kann Spiel ") + name + QStringLiteral(" nicht speichern. ")
+               : QStringLiteral("Cannot save game ") + name + QStringLiteral(". ");
+    switch (fault) {
+    case SaveFault::FolderInTheWay:
+        return start + (german ? QStringLiteral("Dort steht ein Ordner gleichen Namens.")
+                               : QStringLiteral("A folder of that name is in the way."));
+    case SaveFault::TooLarge:
+        return start + (german ? QStringLiteral("Die vorhandene Datei ist zu groß für einen "
+                                                "Spielstand und bleibt unverändert.")
+                               : QStringLiteral("The file there is too large for a progress "
+                                                "file and was left unchanged."));
+    case SaveFault::NotProgressFile:
+        return start + (german ? QStringLiteral("Die vorhandene Datei ist kein Spielstand und "
+                                                "bleibt unverändert.")
+                               : QStringLiteral("The file there is not a progress file and was "
+                                                "left unchanged."));
+    case SaveFault::InUse:
+        return start + (german ? QStringLiteral("Ein anderes laufendes Wimbo Tangram speichert "
+                                                "gerade dieselbe Datei. Bitte noch einmal "
+                                                "versuchen.")
+                               : QStringLiteral("Another running Wimbo Tangram is saving the "
+                                                "same file. Please try again."));
+    case SaveFault::NotWritable:
+        break;
+    }
+    return saveFailedMessage(language, path);
+}
+
 QString loadFailedMessage(Language language, const QString& path) {
     const QString name = fileNamePart(path);
     return isGerman(language)

@@ -18,6 +18,16 @@ QString missingLibraryMessage(Language language);
 // Question before an existing progress file is replaced; Yes means overwrite.
 QString overwriteQuestion(Language language, const QString& path);
 QString saveFailedMessage(Language language, const QString& path);
+
+// Why a save failed, each with its own message; the first is the text above.
+enum class SaveFault {
+    NotWritable,     // drive full, write-protected, no access
+    FolderInTheWay,  // a folder stands where the file should be
+    TooLarge,        // the file there is longer than any progress file
+    NotProgressFile, // the file there holds something else (or is no regular file)
+    InUse,           // another running game is saving the same file right now
+};
+QString saveFailedMessage(Language language, const QString& path, SaveFault fault);
 QString loadFailedMessage(Language language, const QString& path);
 // Asked when progress could not be saved before a command that would drop it; `reason` is the
 // save error. The answers: back to the game, or on without saving.

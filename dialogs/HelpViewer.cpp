@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/HelpViewer.h"
 
+#include "data/boundedfile.h"
+#include "data/helpdocument.h"
 #include "dialogs/TitlePicture.h"
 
 #include <QDir>
@@ -18,12 +20,38 @@
 
 namespace tangram {
 
+namespace {
+
+// Serves the document the viewer has already read and checked, so the browser never opens a file
+// itself (one swapped for a FIFO meanwhile would block the window) and loads nothing else.
+class CheckedBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    void setDocumentBytes(const QUrl& url, const QByteArray& html) {
+        m_url = url.adjusted(QUrl::RemoveFragment);
+        m_html = QString::fromUtf8(html);
+    }
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::HtmlResource && name.adjusted(QUrl::RemoveFragment) == m_url)
+            return m_html;
+        return {};
+    }
+
+private:
+    QUrl m_url;
+    QString m_html;
+};
+
+} // namespace
+
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowIcon(gameIcon(parent));
     resize(640, 620);
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new CheckedBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
@@ -73,14 +101,17 @@ bool HelpViewer::showRules(const GameState& state) {
 }
 
 bool HelpViewer::showTopic(const QString& filePath, const QString& topic, Language language) {
-    const QFileInfo file(filePath);
-    if (!file.isFile() || !file.isReadable()) {
+    // Read once, non-blocking and bounded: a FIFO, a device, a huge or a deeply nested file is
+    // reported like a missing one instead of freezing the game.
+    const BoundedFile file = readBoundedFile(filePath, kMaxHelpBytes);
+    if (file.outcome != BoundedFile::Outcome::Read || !helpDocumentWithinBounds(file.bytes)) {
         QMessageBox::warning(parentWidget(), QStringLiteral("Wimbo Tangram"),
                              missingFileMessage(filePath, language));
         return false;
     }
     setTexts(language);
-    QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    QUrl url = QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath());
+    static_cast<CheckedBrowser*>(m_browser)->setDocumentBytes(url, file.bytes);
     url.setFragment(topic);
     // The file's name does not say HTML, so the kind is given.
     m_browser->setSource(url, QTextDocument::HtmlResource);

@@ -3,7 +3,8 @@
 // at the topic of the current language, "Das_Spiel" in German and "The_game" otherwise. The main
 // window's rules command calls showRules(); its close flow calls close().
 //
-// A missing or unreadable help file is reported in a message box in the player's language (parent:
+// A missing or unreadable help file, and one that is no regular file or lies outside the bounds of
+// data/helpdocument.h, is reported in a message box in the player's language (parent:
 // this window's parent) and the window stays closed.
 #pragma once
 

@@ -12,6 +12,7 @@ wt_check_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
+    clang-14 libclang-rt-14-dev
 )
 
 wt_install_missing() {

@@ -4,11 +4,20 @@
 // through SettingsStore::read / SettingsStore::write with these constants.
 #pragma once
 
+#include <climits>
+
 namespace tangram {
 
+// Screen coordinates beyond this are damage, not a screen; reading them clamps them here, so no
+// window's position arithmetic can overflow.
+inline constexpr int kMaxStoredCoordinate = 1'000'000;
+
+// A value read outside minValue..maxValue is clamped into it.
 struct IntSetting {
     const char* key;
     int defaultValue;
+    int minValue = INT_MIN;
+    int maxValue = INT_MAX;
 };
 
 struct BoolSetting {
@@ -41,8 +50,8 @@ struct SettingKeys {
     static constexpr IntSetting wid{"wid", 691};
     static constexpr IntSetting hig{"hig", 481};
     // Preview window position.
-    static constexpr IntSetting pleft{"pleft", 500};
-    static constexpr IntSetting ptop{"ptop", 50};
+    static constexpr IntSetting pleft{"pleft", 500, -kMaxStoredCoordinate, kMaxStoredCoordinate};
+    static constexpr IntSetting ptop{"ptop", 50, -kMaxStoredCoordinate, kMaxStoredCoordinate};
     // The main window's placement record (see windowplacement.h).
     static constexpr const char* mainForm = "MainForm";
 };

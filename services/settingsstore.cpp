@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/settingsstore.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 
 namespace tangram {
 
@@ -15,6 +18,21 @@ const QString kVersionGroup = QStringLiteral("V2");
 
 QString keyPath(const QString& section, const QString& name) {
     return kVersionGroup + u'/' + section + u'/' + name;
+}
+
+// The files QSettings reads for the player's own store: the application's and, as its fallback, the
+// organisation's.
+QStringList nativeStoreFiles() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return {folder + QStringLiteral("/WimboGames/WimboTangram.conf"),
+            folder + QStringLiteral("/WimboGames.conf")};
+}
+
+// QSettings reads its files when it is created and would wait for ever on a FIFO; a device or
+// socket is no settings file either.
+bool isSpecialFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 std::optional<int> parseInt(const QString& text) {
@@ -30,6 +48,9 @@ SettingsStore::SettingsStore() = default;
 SettingsStore::SettingsStore(const QString& filePath) : m_filePath(filePath) {}
 
 std::unique_ptr<QSettings> SettingsStore::open() const {
+    const QStringList files = m_filePath.isEmpty() ? nativeStoreFiles() : QStringList{m_filePath};
+    if (std::any_of(files.begin(), files.end(), isSpecialFile))
+        return nullptr;
     if (m_filePath.isEmpty())
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                            QStringLiteral("WimboGames"),
@@ -39,7 +60,10 @@ std::unique_ptr<QSettings> SettingsStore::open() const {
 
 std::optional<QString> SettingsStore::readString(const QString& section,
                                                  const QString& name) const {
-    const QVariant value = open()->value(keyPath(section, name));
+    const std::unique_ptr<QSettings> settings = open();
+    if (!settings)
+        return std::nullopt;
+    const QVariant value = settings->value(keyPath(section, name));
     switch (value.typeId()) {
     case QMetaType::QString:
         return value.toString();
@@ -53,7 +77,7 @@ std::optional<QString> SettingsStore::readString(const QString& section,
 
 bool SettingsStore::writeString(const QString& section, const QString& name, const QString& value) {
     const std::unique_ptr<QSettings> settings = open();
-    if (!settings->isWritable())
+    if (!settings || !settings->isWritable())
         return false;
     settings->setValue(keyPath(section, name), value);
     settings->sync();
@@ -92,8 +116,9 @@ bool SettingsStore::WriteTextSetting(const QString& section, const QString& name
 }
 
 int SettingsStore::read(IntSetting setting) const {
-    return ReadIntSetting(QString::fromLatin1(SettingKeys::section),
-                          QString::fromLatin1(setting.key), setting.defaultValue);
+    return std::clamp(ReadIntSetting(QString::fromLatin1(SettingKeys::section),
+                                     QString::fromLatin1(setting.key), setting.defaultValue),
+                      setting.minValue, setting.maxValue);
 }
 
 bool SettingsStore::read(BoolSetting setting) const {
@@ -134,7 +159,9 @@ bool SettingsStore::writePlacement(const WindowPlacement& placement) {
 }
 
 QString SettingsStore::location() const {
-    return open()->fileName();
+    if (const std::unique_ptr<QSettings> settings = open())
+        return settings->fileName();
+    return m_filePath.isEmpty() ? nativeStoreFiles().constFirst() : m_filePath;
 }
 
 } // namespace tangram

@@ -8,8 +8,9 @@
 // A read never fails: a missing value, a value that does not parse as the asked-for type, or a
 // value of a kind the game never writes gives the caller's default. (A hand-edited text holding an
 // unquoted comma reads back as a list in QSettings' INI syntax; it is joined with "," again.)
-// A write reports whether the store accepted it; the game writes only at close, where a failure
-// has no better answer than to carry on.
+// A store file that is a FIFO, device or socket is never opened: reads give the defaults and writes
+// fail. A write reports whether the store accepted it; the game writes only at close, where a
+// failure has no better answer than to carry on.
 #pragma once
 
 #include "services/settingskeys.h"
@@ -43,7 +44,8 @@ public:
     bool WriteBoolSetting(const QString& section, const QString& name, bool value);
     bool WriteTextSetting(const QString& section, const QString& name, const QString& value);
 
-    // The game's own settings, in section "common" with the defaults of SettingKeys.
+    // The game's own settings, in section "common" with the defaults of SettingKeys; integers are
+    // clamped to their setting's range.
     int read(IntSetting setting) const;
     bool read(BoolSetting setting) const;
     QString read(TextSetting setting) const;
@@ -59,6 +61,7 @@ public:
     QString location() const;
 
 private:
+    // Nothing when a file of the store is no regular file or folder.
     std::unique_ptr<QSettings> open() const;
     std::optional<QString> readString(const QString& section, const QString& name) const;
     bool writeString(const QString& section, const QString& name, const QString& value);

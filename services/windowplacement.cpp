@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/windowplacement.h"
 
+#include "services/settingskeys.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
@@ -13,7 +15,7 @@ namespace {
 
 // Beyond this a coordinate is damage, not a screen; the bound also keeps all the rectangle
 // arithmetic below far from integer overflow.
-constexpr int kCoordinateLimit = 1'000'000;
+constexpr int kCoordinateLimit = kMaxStoredCoordinate;
 
 qint64 overlapArea(const QRect& a, const QRect& b) {
     const QRect common = a.intersected(b);

@@ -46,7 +46,7 @@ TEST(AtomicSave, FailedWriteKeepsTheOldFileByteForByte) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString target = dir.filePath("game.pzs");
-    const QByteArray old = bytes({0x11, 0x2A, 0x8F, 0x03, 0x7C});
+    const QByteArray old = bytes({0x11, 0x2A, 0x4F, 0x03, 0x7C});
     ASSERT_TRUE(writeWholeFile(target, old));
 
     auto state = std::make_unique<GameState>();

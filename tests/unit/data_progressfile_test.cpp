@@ -205,8 +205,11 @@ TEST_F(ProgressFileTest, EveryCategoryRoundTripsThroughOneFile) {
     std::uniform_int_distribution<int> status(0, 15);
     std::uniform_int_distribution<int> count(0, 1000);
     std::array<std::unique_ptr<GameState>, kCategoryCount> saved;
-    // A damaged start: random bytes, many of them of no category.
-    ASSERT_TRUE(writeWholeFile(path("all.pzs"), randomBytes(2500, 3)));
+    // A start with bytes of every category in random order.
+    QByteArray start = randomBytes(2500, 3);
+    for (char& byte : start)
+        byte = static_cast<char>(byte & 0x7F);
+    ASSERT_TRUE(writeWholeFile(path("all.pzs"), start));
     for (int category = 0; category < kCategoryCount; ++category) {
         saved[static_cast<std::size_t>(category)] = stateWithCount(category, count(random));
         GameState& state = *saved[static_cast<std::size_t>(category)];
@@ -267,22 +270,27 @@ TEST_F(ProgressFileTest, SaveOverAFolderFailsAndKeepsIt) {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("game.pzs"));
     ASSERT_TRUE(writeWholeFile(path("game.pzs/inside"), "keep"));
     auto state = stateFor(0, {8});
-    EXPECT_FALSE(SaveGame(*state, path("game.pzs")).ok);
+    const FileResult result = SaveGame(*state, path("game.pzs"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Cannot save game game.pzs. A folder of that name is in the way.");
     EXPECT_TRUE(QFileInfo(path("game.pzs")).isDir());
     EXPECT_EQ(readWholeFile(path("game.pzs/inside")), "keep");
     EXPECT_EQ(entries(), QStringList{"game.pzs"});
 }
 
-TEST_F(ProgressFileTest, OversizedFileIsNeitherReadWholeNorReplaced) {
+TEST_F(ProgressFileTest, OversizedFileIsNeitherLoadedNorReplaced) {
     QFile huge(path("huge.pzs"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(huge.resize(kMaxProgressFileBytes + 1));
+    ASSERT_TRUE(huge.resize(16 * 1024 * 1024));
     huge.close();
     auto state = stateFor(0, {8});
-    EXPECT_FALSE(SaveGame(*state, path("huge.pzs")).ok);
-    EXPECT_EQ(QFileInfo(path("huge.pzs")).size(), kMaxProgressFileBytes + 1);
+    const FileResult saved = SaveGame(*state, path("huge.pzs"));
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.message, "Cannot save game huge.pzs. The file there is too large for a "
+                             "progress file and was left unchanged.");
+    EXPECT_EQ(QFileInfo(path("huge.pzs")).size(), 16 * 1024 * 1024);
 
-    // Loading needs only the first bytes, so the same file still loads.
-    EXPECT_TRUE(LoadGame(*state, path("huge.pzs")).ok);
-    EXPECT_EQ(state->status[1], 0);
+    state->status[1] = 5;
+    EXPECT_FALSE(LoadGame(*state, path("huge.pzs")).ok);
+    EXPECT_EQ(state->status[1], 5);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/texts.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace tangram;
@@ -87,4 +88,26 @@ TEST(Texts, PzsExtensionLooksOnlyAtTheFileName) {
     EXPECT_EQ(forcePzsExtension("/home/p/.hidden.txt"), "/home/p/.hidden.pzs");
     EXPECT_EQ(forcePzsExtension(""), "");
     EXPECT_EQ(forcePzsExtension("/home/p/"), "/home/p/");
+}
+
+TEST(Texts, EverySaveFaultHasItsOwnMessageInBothLanguages) {
+    const QString path = "/saves/puzzle.pzs";
+    const SaveFault faults[] = {SaveFault::NotWritable, SaveFault::FolderInTheWay,
+                                SaveFault::TooLarge, SaveFault::NotProgressFile, SaveFault::InUse};
+    QStringList seen;
+    for (const SaveFault fault : faults) {
+        const QString english = saveFailedMessage(Language::English, path, fault);
+        const QString german = saveFailedMessage(Language::German, path, fault);
+        EXPECT_TRUE(english.startsWith("Cannot save game puzzle.pzs. ")) << english.toStdString();
+        EXPECT_TRUE(german.startsWith("Kann Spiel puzzle.pzs nicht speichern. "))
+            << german.toStdString();
+        EXPECT_EQ(saveFailedMessage(languageFromSetting(7), path, fault), english);
+        seen << english << german;
+    }
+    seen.removeDuplicates();
+    EXPECT_EQ(seen.size(), 10);
+    EXPECT_EQ(saveFailedMessage(Language::English, path, SaveFault::NotWritable), saveFailedMessage(Language::English, path));
+    EXPECT_EQ(saveFailedMessage(Language::German, path, SaveFault::FolderInTheWay),
+              utf8("Kann Spiel puzzle.pzs nicht speichern. Dort steht ein Ordner gleichen "
+                   "Namens."));
 }

@@ -117,6 +117,22 @@ TEST_F(SettingsStoreTest, IntegerTextsThatDoNotParseGiveTheDefault) {
     EXPECT_EQ(store.ReadIntSetting(kCommon, "level", 77), -3);
 }
 
+TEST_F(SettingsStoreTest, HandEditedWindowPositionsAreClampedToScreenRange) {
+    // The preview window adds its frame to these; INT_MAX would overflow there.
+    writeRaw("[V2]\ncommon\\pleft=2147483628\ncommon\\ptop=2147483647\n");
+    const SettingsStore store(path());
+    EXPECT_EQ(store.read(SettingKeys::pleft), kMaxStoredCoordinate);
+    EXPECT_EQ(store.read(SettingKeys::ptop), kMaxStoredCoordinate);
+    writeRaw("[V2]\ncommon\\pleft=-2147483648\ncommon\\ptop=-1000001\n");
+    EXPECT_EQ(store.read(SettingKeys::pleft), -kMaxStoredCoordinate);
+    EXPECT_EQ(store.read(SettingKeys::ptop), -kMaxStoredCoordinate);
+    // Ordinary positions, a second monitor left of the first included, read as stored.
+    writeRaw("[V2]\ncommon\\pleft=-1800\ncommon\\ptop=1040\ncommon\\level=2147483647\n");
+    EXPECT_EQ(store.read(SettingKeys::pleft), -1800);
+    EXPECT_EQ(store.read(SettingKeys::ptop), 1040);
+    EXPECT_EQ(store.read(SettingKeys::level), 2147483647) << "only positions have a range";
+}
+
 TEST_F(SettingsStoreTest, FlagsAreIntegersWhereAnyNonZeroIsTrue) {
     SettingsStore store(path());
     for (const char* text : {"1", "2", "-1"}) {
