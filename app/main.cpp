@@ -23,6 +23,9 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, QStringLiteral("Wimbo Tangram"), mainform.libraryError());
         return 1;
     }
+    // Tells the main window apart from the game's other windows of the same title, for window
+    // managers' rules and for the start-up benchmark.
+    mainform.setWindowRole(QStringLiteral("main"));
     tangram::GameWindows windows(mainform, settings);
     QObject::connect(&mainform, &tangram::TMainform::closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
