@@ -5,12 +5,13 @@
 // window is shown.
 //
 // The first frame needs only the main window: the other windows lay out texts (the font database
-// is read for that), load icon themes and show the preview, and the program icon is drawn from a
-// scalable picture; all that waits until the frame is painted, so the window appears as fast as a
-// bare one.
+// is read for that), load icon themes and show the preview, the program icon is drawn from a
+// scalable picture, and the audio libraries are loaded for the sounds; all that waits until the
+// frame is painted, so the window appears as fast as a bare one.
 #include "ui/Main.h"
 #include "dialogs/gamewindows.h"
 #include "services/settingsstore.h"
+#include "services/soundoutput.h"
 #include "ui/glyphs.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ public:
         m_main.removeEventFilter(this);
         QApplication::setWindowIcon(tangram::programIcon());
         m_windows = std::make_unique<tangram::GameWindows>(m_main, m_settings);
+        tangram::preloadSystemSoundOutput();
     }
 
 private:
