@@ -6,9 +6,10 @@
 //
 // The first frame needs only the main window: the other windows lay out texts (the font database
 // is read for that), load icon themes and show the preview, the program icon is drawn from a
-// scalable picture, and the audio libraries are loaded for the sounds; all that waits until the
-// frame is painted, so the window appears as fast as a bare one.
+// scalable picture; all that waits until the frame is painted, so the window appears as fast as a
+// bare one. The audio libraries wait longer still, until the splash goes.
 #include "ui/Main.h"
+#include "dialogs/Splasher.h"
 #include "dialogs/gamewindows.h"
 #include "services/settingsstore.h"
 #include "services/soundoutput.h"
@@ -51,7 +52,6 @@ public:
         m_main.removeEventFilter(this);
         QApplication::setWindowIcon(tangram::programIcon());
         m_windows = std::make_unique<tangram::GameWindows>(m_main, m_settings);
-        tangram::preloadSystemSoundOutput();
     }
 
 private:
@@ -59,6 +59,30 @@ private:
     tangram::SettingsStore& m_settings;
     std::unique_ptr<tangram::GameWindows> m_windows;
     bool m_queued = false;
+};
+
+// Loads the audio libraries for the sounds while the splash is up: at the player's first click or
+// key (which is what closes the splash), or when the splash closes by itself, whichever comes
+// first. No piece can be lifted before then, so the first sound finds them ready; the first frame
+// and the start-up's memory do without them.
+class SoundPreload : public QObject {
+public:
+    SoundPreload() {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(tangram::TSplash::kIntervalMs, this, &SoundPreload::preload);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+            preload();
+        }
+        return false;
+    }
+
+    void preload() {
+        qApp->removeEventFilter(this);
+        tangram::preloadSystemSoundOutput(); // does nothing the second time
+    }
 };
 
 } // namespace
@@ -80,6 +104,7 @@ int main(int argc, char* argv[]) {
     mainform.setWindowRole(QStringLiteral("main"));
     // Destroyed before the main window, which the other windows refer to.
     OtherWindows windows(mainform, settings);
+    SoundPreload sounds;
     // A main window that is never painted (started minimised) still gets its windows.
     QTimer::singleShot(1000, &windows, &OtherWindows::create);
     QObject::connect(&mainform, &tangram::TMainform::closed, &app, &QApplication::quit,
