@@ -3,9 +3,9 @@
 // the CPU time it used until then and its memory one second later.
 //
 // The main window is found by its own identity: a top-level window whose _NET_WM_PID is the
-// started process and whose WM_WINDOW_ROLE is the role given, so neither another window of the same
-// program (preview, splash, the opening animation's overlay) nor a window of another program with
-// the same title can be taken for it. The probe is told of new windows, property changes and
+// started process and whose WM_WINDOW_ROLE is the role given, so neither another window of the
+// same program (preview, splash, dialogs) nor a window of another program with the same title can
+// be taken for it. The probe is told of new windows, property changes and
 // visibility changes by the X server itself and checks at least every 2 ms besides, so it adds no
 // polling delay and takes next to no CPU from the program it measures.
 //
