@@ -29,6 +29,7 @@ TPatForm::TPatForm(const GameState& state, SettingsStore& settings, QWidget* par
                           Qt::WindowStaysOnTopHint),
       m_state(state), m_settings(settings) {
     FormCreate();
+    setAttribute(Qt::WA_ShowWithoutActivating); // the main window keeps the focus
     show();
 }
 

@@ -99,8 +99,12 @@ OpeningAnimation::OpeningAnimation(xcb_connection_t* connection, QPoint pointer,
 }
 
 OpeningAnimation::~OpeningAnimation() {
-    for (int i = m_shown.erased + 1; i <= m_shown.drawn; ++i) {
-        eraseFrame(i);
+    // All strips go at once: other programs walking the window tree meet no window vanishing
+    // under them while the animation runs.
+    for (const uint32_t w : m_outlines) {
+        if (w) {
+            xcb_destroy_window(m_connection, w);
+        }
     }
     xcb_free_pixmap(m_connection, m_tile);
     xcb_flush(m_connection);
@@ -124,27 +128,38 @@ void OpeningAnimation::tick() {
 }
 
 void OpeningAnimation::drawFrame(int i) {
-    for (const QRect& strip : strips(frame(i, m_pointer, m_window))) {
-        const xcb_window_t w = xcb_generate_id(m_connection);
-        const uint32_t values[] = {m_tile, 1}; // background tile, override-redirect
-        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, w, m_root,
-                          static_cast<int16_t>(strip.x()), static_cast<int16_t>(strip.y()),
-                          static_cast<uint16_t>(strip.width()), static_cast<uint16_t>(strip.height()),
-                          0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
-                          XCB_CW_BACK_PIXMAP | XCB_CW_OVERRIDE_REDIRECT, values);
-        // An empty input shape: clicks go to whatever lies beneath.
-        xcb_shape_rectangles(m_connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT,
-                             XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0, nullptr);
-        xcb_map_window(m_connection, w);
-        m_strips[static_cast<std::size_t>(i)].push_back(w);
+    const QRect outline = frame(i, m_pointer, m_window);
+    const std::vector<QRect> sides = strips(outline);
+    if (sides.empty()) {
+        return;
     }
+    const xcb_window_t w = xcb_generate_id(m_connection);
+    const uint32_t values[] = {m_tile, 1}; // background tile, override-redirect
+    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, w, m_root,
+                      static_cast<int16_t>(outline.x()), static_cast<int16_t>(outline.y()),
+                      static_cast<uint16_t>(outline.width()), static_cast<uint16_t>(outline.height()),
+                      0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
+                      XCB_CW_BACK_PIXMAP | XCB_CW_OVERRIDE_REDIRECT, values);
+    // The window is the outline alone, set once as it is made; it takes no input at all.
+    std::vector<xcb_rectangle_t> ring;
+    for (const QRect& side : sides) {
+        ring.push_back({static_cast<int16_t>(side.x() - outline.x()),
+                        static_cast<int16_t>(side.y() - outline.y()),
+                        static_cast<uint16_t>(side.width()), static_cast<uint16_t>(side.height())});
+    }
+    xcb_shape_rectangles(m_connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING,
+                         XCB_CLIP_ORDERING_UNSORTED, w, 0, 0,
+                         static_cast<uint32_t>(ring.size()), ring.data());
+    xcb_shape_rectangles(m_connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT,
+                         XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0, nullptr);
+    xcb_map_window(m_connection, w);
+    m_outlines[static_cast<std::size_t>(i)] = w;
 }
 
 void OpeningAnimation::eraseFrame(int i) {
-    for (const uint32_t w : m_strips[static_cast<std::size_t>(i)]) {
-        xcb_destroy_window(m_connection, w);
+    if (const uint32_t w = m_outlines[static_cast<std::size_t>(i)]) {
+        xcb_unmap_window(m_connection, w);
     }
-    m_strips[static_cast<std::size_t>(i)].clear();
 }
 
 } // namespace tangram

@@ -4,12 +4,13 @@
 //
 // It lasts kSteps steps of kStepMs whatever the machine's load: each tick works out from the time
 // elapsed which outlines should be on the screen, so a late tick skips steps instead of falling
-// behind. Each outline is four strips two pixels wide, small override-redirect X windows whose
-// dotted look is their background tile, so the X server fills them itself: drawing an outline is
-// creating and mapping four strips, erasing it is destroying them; nothing is painted by the
-// program, no shape changes after a strip is made, and what lies beneath stays live. The strips
-// take no input (an empty input shape), and no compositor is needed. Where there is no X server
-// (offscreen, Wayland) the animation is skipped.
+// behind. Each outline is an override-redirect X window shaped once, as it is made, to its four
+// sides two pixels wide, with the dotted look as its background tile, so the X server fills it
+// itself: drawing an outline is making and mapping its window, erasing it is unmapping it (all
+// are destroyed together at the end, so programs walking the window tree meet few vanishing
+// windows); the program paints nothing, no shape changes per step, and what lies beneath stays
+// live. The outlines take no input (an empty input shape), and no compositor is needed. Where
+// there is no X server (offscreen, Wayland) the animation is skipped.
 #pragma once
 
 #include <QElapsedTimer>
@@ -48,7 +49,8 @@ public:
         int drawFirst, drawLast, eraseFirst, eraseLast;
     };
     static Change change(Shown from, Shown to);
-    // The four sides of an outline, two pixels wide, inside `frame`; empty sides are left out.
+    // The four sides of an outline, two pixels wide, inside `frame`: the shape of its window;
+    // empty sides are left out.
     static std::vector<QRect> strips(const QRect& frame);
     // Whether the platform can show the animation.
     static bool supported();
@@ -65,11 +67,11 @@ private:
 
     xcb_connection_t* m_connection;
     uint32_t m_root = 0;
-    uint32_t m_tile = 0; // the dotted pattern the strips are filled with
+    uint32_t m_tile = 0; // the dotted pattern the outlines are filled with
     QPoint m_pointer;
     QRect m_window;
     Shown m_shown;
-    std::array<std::vector<uint32_t>, kFrames + 1> m_strips; // the X windows of each frame
+    std::array<uint32_t, kFrames + 1> m_outlines{}; // the X window of each frame drawn, or 0
     QElapsedTimer m_clock;
     QTimer m_timer;
 };
