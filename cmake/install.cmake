@@ -5,6 +5,7 @@ include(GNUInstallDirs)
 set(WT_APP_ID org.wimbogames.WimboTangram)
 set(WT_LIBEXEC ${CMAKE_INSTALL_LIBDIR}/wimbo-tangram)
 install(TARGETS wimbo-tangram RUNTIME DESTINATION ${WT_LIBEXEC})
+install(TARGETS wimbo-tangram-audio LIBRARY DESTINATION ${WT_LIBEXEC})
 install(FILES ${WT_PROGRAM_DIR}/kelm.dat ${WT_PROGRAM_DIR}/KELM2.HLP DESTINATION ${WT_LIBEXEC})
 install(CODE "
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")

@@ -12,6 +12,8 @@ namespace tangram {
 TSplash::TSplash(QWidget* parent, int intervalMs) : QDialog(parent) {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Wimbo Tangram"));
+    // Tells it apart from the other windows of the same title (window manager rules, tests).
+    setWindowRole(QStringLiteral("splash"));
     setFixedSize(200, 150);
 
     m_image = new QLabel(this);

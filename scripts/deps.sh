@@ -5,11 +5,11 @@
 
 wt_game_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev libxcb-shape0-dev
 )
 wt_check_packages=(
     "${wt_game_packages[@]}"
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev
     xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
     clang-14 libclang-rt-14-dev

@@ -63,6 +63,14 @@ TMainform::~TMainform() {
     m_settings.writePlacement(WindowPlacement::fromWindow(normalGeometry(), windowState()));
 }
 
+void TMainform::setDialogs(GameDialogs* dialogs) {
+    m_dialogs = dialogs;
+    if (m_dialogs && m_framed) {
+        const QRect board(m_box->mapToGlobal(QPoint(0, 0)), m_box->size());
+        m_dialogs->showPreview(geometry().marginsAdded(frameMargins()), board);
+    }
+}
+
 // ---------------------------------------------------------------- commands
 
 void TMainform::SelectBtnClick() {
@@ -273,10 +281,8 @@ void TMainform::afterFirstShow() {
             setGeometry(fitted);
         }
     }
-    if (m_dialogs) {
-        const QRect board(m_box->mapToGlobal(QPoint(0, 0)), m_box->size());
-        m_dialogs->showPreview(geometry().marginsAdded(frameMargins()), board);
-    }
+    m_framed = true;
+    setDialogs(m_dialogs);
     const QStringList errors = std::exchange(m_pendingErrors, {});
     for (const QString& error : errors) {
         showError(error);

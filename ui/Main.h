@@ -39,7 +39,9 @@ public:
                        QWidget* parent = nullptr);
     ~TMainform() override;
 
-    void setDialogs(GameDialogs* dialogs) { m_dialogs = dialogs; }
+    // The other windows may come after the main window's first frame; the preview is shown as
+    // soon as both are there.
+    void setDialogs(GameDialogs* dialogs);
 
     // Set when the pattern library could not be read at creation: the message to show before the
     // program ends (in the language from the settings).
@@ -116,6 +118,7 @@ private:
     bool m_firstActivation = true;
     bool m_placementApplied = false;
     bool m_closed = false;
+    bool m_framed = false; // the first show has been placed and framed
 };
 
 } // namespace tangram

@@ -7,7 +7,8 @@ namespace tangram {
 namespace {
 
 QCursor loadCursor(const char* resource, Qt::CursorShape fallback) {
-    const QImage picture(QString::fromLatin1(resource));
+    // Naming the format keeps Qt from loading every image format plug-in to ask which one reads it.
+    const QImage picture(QString::fromLatin1(resource), "PNG");
     if (picture.isNull()) {
         return QCursor(fallback);
     }

@@ -50,10 +50,9 @@ wait_for() { # wait_for <what> <command...>
     for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
     fail "timed out waiting for $what"
 }
-splash_shown() {
-    for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-        g=$(xdotool getwindowgeometry "$w" 2>/dev/null | grep Geometry) || continue
-        [ "${g##* }" = "200x150" ] && return 0
+splash_shown() { # the splash is the visible window whose role says so
+    for w in $(xdotool search --onlyvisible --name "Wimbo Tangram" 2>/dev/null); do
+        xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q '"splash"' && return 0
     done
     return 1
 }
@@ -63,7 +62,7 @@ wait_for "the main window" xdotool search --onlyvisible --name "^Wimbo Tangram$"
 main=$(xdotool search --onlyvisible --name "^Wimbo Tangram$" | head -1)
 # The splash opens at the main window's first activation and closes by itself; the board takes
 # no input worth testing while it is up.
-for _ in $(seq 30); do splash_shown && break; sleep 0.1; done
+for _ in $(seq 100); do splash_shown && break; sleep 0.1; done
 wait_for "the splash to go" bash -c "$(declare -f splash_shown); ! splash_shown"
 sleep 0.5
 

@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtEndian>
 #include <algorithm>
+#include <vector>
 #include <gtest/gtest.h>
 
 using namespace tangram;
@@ -161,38 +163,68 @@ TEST(WavClipReader, RejectsMalformedFiles) {
 
 // --- the player ---
 
-struct ProbeCounter {
-    int calls = 0;
-    SoundEffects::DeviceProbe noDevice() {
+// An output that records what it was asked to play.
+struct Recorder {
+    int opened = 0;
+    std::vector<QByteArray> played;
+    bool playing = false;
+
+    class Output : public SoundOutput {
+    public:
+        explicit Output(Recorder& r) : m_r(r) {}
+        void play(const QByteArray& samples) override {
+            m_r.played.push_back(samples);
+            m_r.playing = true;
+        }
+        void stop() override { m_r.playing = false; }
+        bool isPlaying() const override { return m_r.playing; }
+
+    private:
+        Recorder& m_r;
+    };
+
+    SoundEffects::OutputOpener device() {
         return [this] {
-            ++calls;
-            return QAudioDevice();
+            ++opened;
+            return std::make_unique<Output>(*this);
+        };
+    }
+    SoundEffects::OutputOpener noDevice() {
+        return [this] {
+            ++opened;
+            return std::unique_ptr<SoundOutput>();
         };
     }
 };
 
-TEST(SoundEffectsPlayer, DisabledPlaysNothingAndNeverAsksForADevice) {
-    ProbeCounter probe;
-    SoundEffects sounds(probe.noDevice());
+QByteArray samplesOf(SoundEffect sound) {
+    return SoundEffects::clip(sound).mid(44);
+}
+
+TEST(SoundEffectsPlayer, DisabledPlaysNothingAndNeverOpensAnOutput) {
+    Recorder out;
+    SoundEffects sounds(out.device());
     sounds.setEnabled(false);
     EXPECT_FALSE(sounds.isEnabled());
     for (int n = 1; n <= 6; ++n)
         sounds.PlaySoundEffect(static_cast<SoundEffect>(n));
-    EXPECT_EQ(probe.calls, 0);
+    EXPECT_EQ(out.opened, 0);
+    EXPECT_TRUE(out.played.empty());
     EXPECT_FALSE(sounds.isPlaying());
 }
 
 TEST(SoundEffectsPlayer, ValuesNamingNoEffectAreIgnored) {
-    ProbeCounter probe;
-    SoundEffects sounds(probe.noDevice());
+    Recorder out;
+    SoundEffects sounds(out.device());
     for (int n : {0, 7, -1, 1000})
         sounds.PlaySoundEffect(static_cast<SoundEffect>(n));
-    EXPECT_EQ(probe.calls, 0);
+    EXPECT_EQ(out.opened, 0);
+    EXPECT_TRUE(out.played.empty());
 }
 
-TEST(SoundEffectsPlayer, WithoutADeviceStaysSilentAndAsksOnlyOnce) {
-    ProbeCounter probe;
-    SoundEffects sounds(probe.noDevice());
+TEST(SoundEffectsPlayer, WithoutAnOutputStaysSilentAndAsksOnlyOnce) {
+    Recorder out;
+    SoundEffects sounds(out.noDevice());
     EXPECT_TRUE(sounds.isEnabled());
     for (int round = 0; round < 3; ++round) {
         for (int n = 1; n <= 6; ++n)
@@ -201,20 +233,59 @@ TEST(SoundEffectsPlayer, WithoutADeviceStaysSilentAndAsksOnlyOnce) {
     sounds.setEnabled(false);
     sounds.setEnabled(true);
     sounds.PlaySoundEffect(SoundEffect::Solved);
-    EXPECT_EQ(probe.calls, 1);
+    EXPECT_EQ(out.opened, 1);
+    EXPECT_TRUE(sounds.isPrepared());
     EXPECT_FALSE(sounds.isPlaying());
 }
 
-TEST(SoundEffectsPlayer, SystemDefaultOutputPlaysOrStaysSilentWithoutError) {
-    // Whatever this machine has: a real device plays and a new sound replaces the old one; no
-    // device (the usual case for a test run) leaves it silent.
+TEST(SoundEffectsPlayer, TheFirstSoundIsPlayedEvenWhenNothingWasPreparedAhead) {
+    Recorder out;
+    SoundEffects sounds(out.device());
+    EXPECT_FALSE(sounds.isPrepared());
+    sounds.PlaySoundEffect(SoundEffect::PickUp);
+    ASSERT_EQ(out.played.size(), 1u) << "the first sound must not be dropped";
+    EXPECT_EQ(out.played[0], samplesOf(SoundEffect::PickUp));
+    EXPECT_TRUE(sounds.isPlaying());
+    sounds.PlaySoundEffect(SoundEffect::Drop);
+    ASSERT_EQ(out.played.size(), 2u);
+    EXPECT_EQ(out.played[1], samplesOf(SoundEffect::Drop));
+    EXPECT_EQ(out.opened, 1);
+    sounds.setEnabled(false);
+    EXPECT_FALSE(sounds.isPlaying()) << "switching off silences the sound playing";
+}
+
+TEST(SoundEffectsPlayer, PreparedAheadTheFirstSoundOpensNothingMore) {
+    Recorder out;
+    SoundEffects sounds(out.device());
+    sounds.prepare();
+    EXPECT_TRUE(sounds.isPrepared());
+    EXPECT_EQ(out.opened, 1);
+    EXPECT_TRUE(out.played.empty()) << "preparing plays nothing";
+    sounds.PlaySoundEffect(SoundEffect::Solved);
+    EXPECT_EQ(out.opened, 1);
+    ASSERT_EQ(out.played.size(), 1u);
+    EXPECT_EQ(out.played[0], samplesOf(SoundEffect::Solved));
+}
+
+// The game starts loading the audio module once its main window is shown; by the time the player
+// can lift a piece the module is loaded and the system's audio asked for its output, so the pick-up
+// sound costs no more than any later one.
+TEST(SystemSoundOutput, PreloadLoadsTheAudioModuleBesideTheProgram) {
+    preloadSystemSoundOutput();
+    preloadSystemSoundOutput(); // a second call starts nothing more
+    for (int i = 0; i < 1000 && !systemSoundOutputReady(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(10);
+    }
+    ASSERT_TRUE(systemSoundOutputReady()) << "the audio module was not found or did not load";
+    // Whatever this machine has: a real device plays, none (the usual case for a test run) leaves
+    // the game silent; either way without an error.
     {
         SoundEffects sounds;
-        sounds.PlaySoundEffect(SoundEffect::Solved);
         sounds.PlaySoundEffect(SoundEffect::PickUp);
+        EXPECT_TRUE(sounds.isPrepared());
+        sounds.PlaySoundEffect(SoundEffect::Solved);
         sounds.setEnabled(false);
-        EXPECT_FALSE(sounds.isPlaying()) << "switching off silences the sound playing";
-        sounds.PlaySoundEffect(SoundEffect::Drop);
         EXPECT_FALSE(sounds.isPlaying());
     }
     // Replaced sinks are deleted from the event loop; let that happen before the test ends.
