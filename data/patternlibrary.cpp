@@ -36,7 +36,7 @@ void readPatterns(QIODevice& device, GameState& state) {
 FileResult LoadPatterns(GameState& state) {
     QFile file(patternLibraryPath(state));
     if (!file.open(QIODevice::ReadOnly))
-        return FileResult::failure(missingLibraryMessage(state.language));
+        return FileResult::failure(missingLibraryMessage());
     readPatterns(file, state);
     return FileResult::success();
 }

@@ -92,7 +92,7 @@ bool readProgress(QIODevice& device, GameState& state) {
 
 FileResult SaveGame(const GameState& state, const QString& path) {
     const auto failed = [&] {
-        return FileResult::failure(saveFailedMessage(state.language, path));
+        return FileResult::failure(saveFailedMessage(path));
     };
     const std::optional<QByteArray> previous = previousFileContents(path);
     if (!previous)
@@ -119,7 +119,7 @@ FileResult SaveGame(const GameState& state, const QString& path) {
 FileResult LoadGame(GameState& state, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || !readProgress(file, state))
-        return FileResult::failure(loadFailedMessage(state.language, path));
+        return FileResult::failure(loadFailedMessage(path));
     return FileResult::success();
 }
 

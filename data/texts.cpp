@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/texts.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace tangram {
@@ -9,58 +11,38 @@ QString fileNamePart(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-QString missingLibraryMessage(Language language) {
-    return isGerman(language)
-               ? QStringLiteral("Datei kelm.dat konnte nicht gefunden werden. Programm wird "
-                                "abgebrochen.")
-               : QStringLiteral("Can't find file kelm.dat. Program aborted.");
+QString missingLibraryMessage() {
+    return QCoreApplication::translate("Texts", "Can't find file kelm.dat. Program aborted.");
 }
 
-QString overwriteQuestion(Language language, const QString& path) {
-    const QString name = fileNamePart(path);
-    return isGerman(language)
-               ? QStringLiteral("Spiel ") + name +
-                     QStringLiteral(" existiert bereits. Überschreiben?")
-               : QStringLiteral("Game ") + name + QStringLiteral(" already exists. Overwrite?");
+QString overwriteQuestion(const QString& path) {
+    return QCoreApplication::translate("Texts", "Game %1 already exists. Overwrite?")
+        .arg(fileNamePart(path));
 }
 
-QString saveFailedMessage(Language language, const QString& path) {
-    const QString name = fileNamePart(path);
-    return isGerman(language) ? QStringLiteral("Kann Spiel ") + name +
-                                    QStringLiteral(" nicht speichern. Datenträger voll oder nicht "
-                                                   "beschreibbar.")
-                              : QStringLiteral("Cannot save game ") + name +
-                                    QStringLiteral(". Drive full or not writable.");
+QString saveFailedMessage(const QString& path) {
+    return QCoreApplication::translate("Texts", "Cannot save game %1. Drive full or not writable.")
+        .arg(fileNamePart(path));
 }
 
-QString loadFailedMessage(Language language, const QString& path) {
-    const QString name = fileNamePart(path);
-    return isGerman(language)
-               ? QStringLiteral("Fehler beim Laden des Spiels ") + name + QLatin1Char('!')
-               : QStringLiteral("Error occured while loading file ") + name + QLatin1Char('!');
+QString loadFailedMessage(const QString& path) {
+    return QCoreApplication::translate("Texts", "Error occured while loading file %1!")
+        .arg(fileNamePart(path));
 }
 
-QString categoryName(Language language, int category) {
-    static const std::array<const char16_t*, 8> english{u"humans",
-                                                        u"animals",
-                                                        u"tools and household stuff",
-                                                        u"buildings and ships",
-                                                        u"figures and shapes",
-                                                        u"twin Tangrams",
-                                                        u"convex Tangrams",
-                                                        u"letters and numbers"};
-    static const std::array<const char16_t*, 8> german{u"Menschen",
-                                                       u"Tiere",
-                                                       u"Werkzeuge und Hausrat",
-                                                       u"Gebäude und Schiffe",
-                                                       u"Figuren und Formen",
-                                                       u"Zwillingstangrams",
-                                                       u"Konvexe Tangrams",
-                                                       u"Buchstaben und Ziffern"};
-    if (category < 0 || category >= static_cast<int>(english.size()))
+QString categoryName(int category) {
+    static const std::array<const char*, 8> names{
+        QT_TRANSLATE_NOOP("Categories", "humans"),
+        QT_TRANSLATE_NOOP("Categories", "animals"),
+        QT_TRANSLATE_NOOP("Categories", "tools and household stuff"),
+        QT_TRANSLATE_NOOP("Categories", "buildings and ships"),
+        QT_TRANSLATE_NOOP("Categories", "figures and shapes"),
+        QT_TRANSLATE_NOOP("Categories", "twin Tangrams"),
+        QT_TRANSLATE_NOOP("Categories", "convex Tangrams"),
+        QT_TRANSLATE_NOOP("Categories", "letters and numbers")};
+    if (category < 0 || category >= static_cast<int>(names.size()))
         return {};
-    const auto index = static_cast<std::size_t>(category);
-    return QString::fromUtf16(isGerman(language) ? german[index] : english[index]);
+    return QCoreApplication::translate("Categories", names[static_cast<std::size_t>(category)]);
 }
 
 QString forcePzsExtension(const QString& name) {

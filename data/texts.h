@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Texts of the file operations and the category names, in both languages. German is used exactly
-// for German; every other language gets English. The file-related messages name only the last component of the path.
+// Texts of the file operations and the category names. They are written in English and come out in
+// the language whose translations are installed (services/translations.h). The file-related
+// messages name only the last component of the path.
 #pragma once
-
-#include "data/language.h"
 
 #include <QString>
 
@@ -14,15 +13,15 @@ namespace tangram {
 QString fileNamePart(const QString& path);
 
 // The pattern library could not be opened; the program ends after showing it.
-QString missingLibraryMessage(Language language);
+QString missingLibraryMessage();
 // Question before an existing progress file is replaced; Yes means overwrite.
-QString overwriteQuestion(Language language, const QString& path);
-QString saveFailedMessage(Language language, const QString& path);
-QString loadFailedMessage(Language language, const QString& path);
+QString overwriteQuestion(const QString& path);
+QString saveFailedMessage(const QString& path);
+QString loadFailedMessage(const QString& path);
 
-// Name of category 0..7 in the given language; an empty text for any other category, so that a
-// damaged settings value shows nothing rather than crashing.
-QString categoryName(Language language, int category);
+// Name of category 0..7; an empty text for any other category, so that a damaged settings value
+// shows nothing rather than crashing.
+QString categoryName(int category);
 
 // The name the save dialog's choice is stored under: the extension of the last path component is
 // replaced by ".pzs", or ".pzs" is added when it has none. Only the last component counts, so dots

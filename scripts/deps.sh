@@ -6,6 +6,8 @@
 wt_game_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
+    # lupdate and lrelease for the game's translations; Qt's own German texts
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 wt_check_packages=(
     "${wt_game_packages[@]}"

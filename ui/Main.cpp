@@ -2,6 +2,7 @@
 #include "ui/Main.h"
 
 #include "data/texts.h"
+#include "services/translations.h"
 #include "services/windowplacement.h"
 #include "ui/BoardWidget.h"
 #include "ui/OpeningAnimation.h"
@@ -138,7 +139,7 @@ QString TMainform::askSavePath(const QString& folder, const QString& current) {
             return name;
         }
         QMessageBox question(QMessageBox::Warning, QStringLiteral("Wimbo Tangram"),
-                             overwriteQuestion(state().language, name),
+                             overwriteQuestion(name),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setDefaultButton(QMessageBox::No);
         if (question.exec() == QMessageBox::Yes) {
@@ -156,6 +157,10 @@ QString TMainform::askOpenPath(const QString& folder) {
         return {};
     }
     return m_openDlg->selectedFiles().constFirst();
+}
+
+void TMainform::languageChanged(Language language) {
+    Translations::install(language);
 }
 
 void TMainform::showError(const QString& message) {
@@ -185,7 +190,7 @@ void TMainform::stateChanged() {
 }
 
 void TMainform::ShowTitle() {
-    setWindowTitle(mainCaption(state().progressPath, state().language));
+    setWindowTitle(mainCaption(state().progressPath));
 }
 
 // ---------------------------------------------------------------- window events

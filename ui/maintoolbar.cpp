@@ -115,7 +115,7 @@ void TMainform::buildToolbar() {
 void TMainform::SetHints() {
     for (const ButtonSpec& entry : kButtons) {
         QToolButton* button = m_buttons[static_cast<int>(entry.id)];
-        const QString hint = hintText(entry.id, state().language);
+        const QString hint = hintText(entry.id);
         // The hint as the game words it, with the key that does the same.
         button->setToolTip(hint + QStringLiteral("  (") +
                            keyOf(entry).toString(QKeySequence::NativeText) + ')');

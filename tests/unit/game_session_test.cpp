@@ -6,6 +6,7 @@
 #include "data/texts.h"
 #include "model/libraryrecord.h"
 #include "services/settingsstore.h"
+#include "services/translations.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,14 @@ public:
     QString savePath;                    // the file chosen in "save as"; empty cancels
     QString openPath;                    // the file chosen in "load"; empty cancels
     QStringList errors;
+    std::vector<Language> languages; // every language the session announced, in order
+
+    // Installs the language's texts as the main window does; English again when the host goes.
+    ~RecordingHost() override { Translations::install(Language::English); }
+    void languageChanged(Language language) override {
+        languages.push_back(language);
+        Translations::install(language);
+    }
 
     ModalResult askPage(MessagePage page) override {
         log.push_back("ask " + pageName(page));
@@ -209,6 +218,7 @@ TEST_F(GameSessionTest, MissingLibraryGivesTheMessageInTheStoredLanguage) {
     EXPECT_FALSE(german.start(dir.path()));
     EXPECT_EQ(german.libraryError(),
               "Datei kelm.dat konnte nicht gefunden werden. Programm wird abgebrochen.");
+    EXPECT_EQ(host.languages, (std::vector<Language>{Language::NotChosen, Language::German}));
     EXPECT_TRUE(host.log.empty()) << "nothing is shown before the program ends";
 }
 
@@ -224,7 +234,7 @@ TEST_F(GameSessionTest, StoredProgressIsLoadedAndAVanishedFileReportedButKept) {
     session = std::make_unique<GameSession>(*settings, board, host);
     ASSERT_TRUE(session->start(dir.path()));
     EXPECT_EQ(host.take(), (Log{"error", "state changed"}));
-    EXPECT_EQ(host.errors.value(0), loadFailedMessage(Language::NotChosen, gone));
+    EXPECT_EQ(host.errors.value(0), loadFailedMessage(gone));
     EXPECT_EQ(session->state().progressPath, gone);
     EXPECT_FALSE(session->state().modified);
 }
@@ -401,14 +411,17 @@ TEST_F(GameSessionTest, AnUnwritableProgressFileAtCloseIsReportedAndTheSettingsS
     makeProgress();
     session->close();
     EXPECT_EQ(host.take(), Log{"error"});
-    EXPECT_EQ(host.errors.value(0), saveFailedMessage(Language::NotChosen, unwritable));
+    EXPECT_EQ(host.errors.value(0), saveFailedMessage(unwritable));
     EXPECT_EQ(settings->read(SettingKeys::save), unwritable);
 }
 
 TEST_F(GameSessionTest, LanguageChangeIsStoredAndShownAtOnce) {
     start();
+    EXPECT_EQ(host.languages, std::vector<Language>{Language::NotChosen}) << "at the start";
     session->setLanguage(Language::German);
     EXPECT_EQ(host.take(), Log{"state changed"});
+    EXPECT_EQ(host.languages, (std::vector<Language>{Language::NotChosen, Language::German}))
+        << "announced before the windows are told to show the state";
     EXPECT_TRUE(session->state().german());
 }
 

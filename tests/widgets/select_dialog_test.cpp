@@ -2,6 +2,7 @@
 // The pattern selection dialog driven offscreen: thumbnails and markers read back from the painted
 // box, the scroll range, the searches for open patterns and the choosing click.
 #include "data/gamestate.h"
+#include "tests/unit/language_support.h"
 #include "dialogs/Select.h"
 #include "dialogs/selectmarkers.h"
 
@@ -360,6 +361,7 @@ void SelectDialogTest::execReturnsAcceptedAfterAClick() {
 void SelectDialogTest::textsFollowTheLanguageAtEveryShow() {
     auto state = stateWith(40, 1);
     state->language = Language::German;
+    auto german = std::make_unique<testing::ScopedLanguage>(Language::German);
     TSelectDlg dialog(*state);
     dialog.show();
     auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"));
@@ -377,6 +379,7 @@ void SelectDialogTest::textsFollowTheLanguageAtEveryShow() {
     dialog.hide();
 
     state->language = Language::NotChosen; // not chosen yet: English
+    german.reset();
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Tangram"));
     QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
