@@ -26,7 +26,7 @@ QString saveFailedMessage(const QString& path) {
 }
 
 QString loadFailedMessage(const QString& path) {
-    return QCoreApplication::translate("Texts", "Error occured while loading file %1!")
+    return QCoreApplication::translate("Texts", "Error occurred while loading file %1!")
         .arg(fileNamePart(path));
 }
 

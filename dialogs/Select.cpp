@@ -118,9 +118,9 @@ void TSelectDlg::showEvent(QShowEvent* event) {
 void TSelectDlg::FormActivate() {
     setWindowTitle(tr("Select Tangram"));
     m_cancelBtn->setText(tr("Cancel"));
-    m_prevBtn->setToolTip(tr("Which previous Tangram I havn't solved yet?"));
-    m_nextBtn->setToolTip(tr("Which following Tangram I havn't solved yet?"));
-    m_box->setToolTip(tr("A mouselick and the Tangram is selected."));
+    m_prevBtn->setToolTip(tr("Which previous Tangram I haven't solved yet?"));
+    m_nextBtn->setToolTip(tr("Which following Tangram I haven't solved yet?"));
+    m_box->setToolTip(tr("A mouse click and the Tangram is selected."));
 
     // The last page starts at pattern count - 8; with fewer than nine patterns there is only the
     // page starting at 1.

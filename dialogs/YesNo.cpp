@@ -136,7 +136,7 @@ QString TYesNoDlg::pageText(MessagePage which) {
                                                       QT_TR_NOOP("Do you really want to go?"),
                                                       QT_TR_NOOP("Do you really want to give up the game?"),
                                                       QT_TR_NOOP("Sorry, you weren't quick enough!"),
-                                                      QT_TR_NOOP("Congratulation, you solved all levels."),
+                                                      QT_TR_NOOP("Congratulations, you solved all levels."),
                                                       QT_TR_NOOP("Sorry, game over!"),
                                                       QT_TR_NOOP("The next level is waiting!"),
                                                       QT_TR_NOOP("Sorry, that was it!")};

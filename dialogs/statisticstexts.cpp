@@ -44,7 +44,7 @@ constexpr std::array<Fragment, 5> kHelp{{
      QT_TRANSLATE_NOOP("Statistics", "for one Tangram some more "),
      QT_TRANSLATE_NOOP("Statistics", "for %1 Tangrams some more ")},
     {QT_TRANSLATE_NOOP("Statistics", "and for no Tangram much help. "),
-     QT_TRANSLATE_NOOP("Statistics", "and für one Tangram much help. "),
+     QT_TRANSLATE_NOOP("Statistics", "and for one Tangram much help. "),
      QT_TRANSLATE_NOOP("Statistics", "and for %1 Tangrams much help. ")},
     {QT_TRANSLATE_NOOP("Statistics", "You dropped no Tangram."),
      QT_TRANSLATE_NOOP("Statistics", "You dropped one Tangram."),

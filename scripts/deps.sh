@@ -14,6 +14,7 @@ wt_check_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream
+    hunspell hunspell-en-us hunspell-de-de
 )
 
 wt_install_missing() {

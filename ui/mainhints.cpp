@@ -26,7 +26,7 @@ QString hintText(ToolButtonId button) {
     case ToolButtonId::Stat:
         return QCoreApplication::translate("Hints", "Let me see, what I've solved until now.");
     case ToolButtonId::Sound:
-        return QCoreApplication::translate("Hints", "I dont like the sound always.");
+        return QCoreApplication::translate("Hints", "I don't like the sound always.");
     case ToolButtonId::Rules:
         return QCoreApplication::translate("Hints", "What's to do here?");
     case ToolButtonId::Exit:
@@ -38,7 +38,7 @@ QString hintText(ToolButtonId button) {
     case ToolButtonId::Tongue:
         //: Written in the other language: the button offers the switch to it. In English it is
         //: German, so the German translation is English.
-        return QCoreApplication::translate("Hints", "Ich spreche nicht englisch.");
+        return QCoreApplication::translate("Hints", "Ich spreche nicht Englisch.");
     default:
         break;
     }

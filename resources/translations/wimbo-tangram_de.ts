@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Save often, save always.</source>
-        <translation>Einmal zu oft gesichert ist besser als einmal zuwenig</translation>
+        <translation>Einmal zu oft gesichert ist besser als einmal zu wenig.</translation>
     </message>
     <message>
         <source>I want to play a new game.</source>
@@ -71,7 +71,7 @@
         <translation>Mal sehen, was ich bisher schon geschafft habe.</translation>
     </message>
     <message>
-        <source>I dont like the sound always.</source>
+        <source>I don&apos;t like the sound always.</source>
         <translation>Die Geräusche mag ich nicht immer.</translation>
     </message>
     <message>
@@ -91,9 +91,9 @@
         <translation>Hurra, es gibt noch mehr Wimbo Games.</translation>
     </message>
     <message>
-        <source>Ich spreche nicht englisch.</source>
+        <source>Ich spreche nicht Englisch.</source>
         <extracomment>Written in the other language: the button offers the switch to it. In English it is German, so the German translation is English.</extracomment>
-        <translation>I don&apos;t speak german.</translation>
+        <translation>I don&apos;t speak German.</translation>
     </message>
     <message>
         <source>Category: %1</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>For no Tangram you needed little, </source>
-        <translation>für kein Tamgram wenig, </translation>
+        <translation>für kein Tangram wenig, </translation>
     </message>
     <message>
         <source>For one Tangram you needed little, </source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>For %1 Tangrams you needed little, </source>
-        <translation>für %1 Tangrama wenig, </translation>
+        <translation>für %1 Tangrams wenig, </translation>
     </message>
     <message>
         <source>for no Tangram some more </source>
@@ -158,7 +158,7 @@
         <translation>und für kein Tangram viel</translation>
     </message>
     <message>
-        <source>and für one Tangram much help. </source>
+        <source>and for one Tangram much help. </source>
         <translation>und für ein Tangram viel</translation>
     </message>
     <message>
@@ -238,7 +238,7 @@
         <translation>Kann Spiel %1 nicht speichern. Datenträger voll oder nicht beschreibbar.</translation>
     </message>
     <message>
-        <source>Error occured while loading file %1!</source>
+        <source>Error occurred while loading file %1!</source>
         <translation>Fehler beim Laden des Spiels %1!</translation>
     </message>
 </context>
@@ -285,16 +285,16 @@
         <translation>Abbruch</translation>
     </message>
     <message>
-        <source>Which previous Tangram I havn&apos;t solved yet?</source>
-        <translation>Welches vorhergehende Tangrams hab ich noch nicht geschafft?</translation>
+        <source>Which previous Tangram I haven&apos;t solved yet?</source>
+        <translation>Welches vorhergehende Tangram hab ich noch nicht geschafft?</translation>
     </message>
     <message>
-        <source>Which following Tangram I havn&apos;t solved yet?</source>
+        <source>Which following Tangram I haven&apos;t solved yet?</source>
         <translation>Welches folgende Tangram hab ich noch nicht geschafft?</translation>
     </message>
     <message>
-        <source>A mouselick and the Tangram is selected.</source>
-        <translation>Ein Mausklick und schon gehts mit diesem Tangram los.</translation>
+        <source>A mouse click and the Tangram is selected.</source>
+        <translation>Ein Mausklick und schon geht&apos;s mit diesem Tangram los.</translation>
     </message>
 </context>
 <context>
@@ -320,7 +320,7 @@
         <translation>Du warst leider zu langsam!</translation>
     </message>
     <message>
-        <source>Congratulation, you solved all levels.</source>
+        <source>Congratulations, you solved all levels.</source>
         <translation>Gratulation, Du hast alle Stufen gelöst.</translation>
     </message>
     <message>

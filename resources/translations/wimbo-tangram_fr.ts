@@ -24,7 +24,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Congratulation, you solved all levels.</source>
+        <source>Congratulations, you solved all levels.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -229,7 +229,7 @@ TEST_F(ProgressFileTest, LoadFailureNamesTheFileAndKeepsTheTable) {
     state->language = Language::English;
     FileResult result = LoadGame(*state, path("gone.pzs"));
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "Error occured while loading file gone.pzs!");
+    EXPECT_EQ(result.message, "Error occurred while loading file gone.pzs!");
     EXPECT_EQ(state->status[1], 2);
 
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.pzs"));

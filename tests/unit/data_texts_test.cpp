@@ -20,7 +20,7 @@ TEST(Texts, FileMessagesNameOnlyTheLastComponent) {
     EXPECT_EQ(fileNamePart(path), "puzzle.pzs");
     EXPECT_EQ(overwriteQuestion(path), "Game puzzle.pzs already exists. Overwrite?");
     EXPECT_EQ(saveFailedMessage(path), "Cannot save game puzzle.pzs. Drive full or not writable.");
-    EXPECT_EQ(loadFailedMessage(path), "Error occured while loading file puzzle.pzs!");
+    EXPECT_EQ(loadFailedMessage(path), "Error occurred while loading file puzzle.pzs!");
     ScopedLanguage german(Language::German);
     ASSERT_TRUE(german.installed());
     EXPECT_EQ(overwriteQuestion(path), utf8("Spiel puzzle.pzs existiert bereits. Überschreiben?"));
@@ -40,7 +40,7 @@ TEST(Texts, EveryLanguageButOneIsEnglish) {
     for (const Language language : {Language::NotChosen, Language::English, Language::French}) {
         ScopedLanguage installed(language);
         EXPECT_EQ(missingLibraryMessage(), "Can't find file kelm.dat. Program aborted.");
-        EXPECT_EQ(loadFailedMessage("a.pzs"), "Error occured while loading file a.pzs!");
+        EXPECT_EQ(loadFailedMessage("a.pzs"), "Error occurred while loading file a.pzs!");
         EXPECT_EQ(categoryName(0), "humans");
     }
     ScopedLanguage german(Language::German);

@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
     BothLanguages, HelpSentence,
     ::testing::Values(
         SentenceCase{kGerman, kNoneInAnyGroup,
-                     u"Du hast für kein Tangram keine, für kein Tamgram wenig, für kein Tangram "
+                     u"Du hast für kein Tangram keine, für kein Tangram wenig, für kein Tangram "
                      u"etwas mehr und für kein Tangram viel Hilfe benötigt. Du hast kein Tangram "
                      u"aufgegeben."},
         SentenceCase{kEnglish, kNoneInAnyGroup,
@@ -133,10 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
                      u"aufgegeben."},
         SentenceCase{kEnglish, kOneInEachGroup,
                      u"For one Tangram you didn't need any help. For one Tangram you needed "
-                     u"little, for one Tangram some more and für one Tangram much help. You "
+                     u"little, for one Tangram some more and for one Tangram much help. You "
                      u"dropped one Tangram."},
         SentenceCase{kGerman, kSeveralInEachGroup,
-                     u"Du hast für 2 Tangrams keine, für 3 Tangrama wenig, für 4 Tangrams etwas "
+                     u"Du hast für 2 Tangrams keine, für 3 Tangrams wenig, für 4 Tangrams etwas "
                      u"mehr und für 5 Tangrams viel Hilfe benötigt. Du hast 6 Tangrams "
                      u"aufgegeben."},
         SentenceCase{kEnglish, kSeveralInEachGroup,

@@ -220,7 +220,7 @@ private Q_SLOTS:
                     ->toolTip()
                     .startsWith(QStringLiteral("Ich hol mir einen alten Spielstand.")));
         QCOMPARE(w.toolButton(ToolButtonId::Tongue)->statusTip(),
-                 QStringLiteral("I don't speak german."));
+                 QStringLiteral("I don't speak German."));
         QCOMPARE(w.toolButton(ToolButtonId::Buildings)->statusTip(),
                  QStringLiteral("Kategorie: Gebäude und Schiffe"));
         w.session().setLanguage(Language::English);

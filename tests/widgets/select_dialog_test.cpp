@@ -371,11 +371,11 @@ void SelectDialogTest::textsFollowTheLanguageAtEveryShow() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Tangram wählen"));
     QCOMPARE(cancel->text(), QStringLiteral("Abbruch"));
     QCOMPARE(prev->toolTip(),
-             QStringLiteral("Welches vorhergehende Tangrams hab ich noch nicht geschafft?"));
+             QStringLiteral("Welches vorhergehende Tangram hab ich noch nicht geschafft?"));
     QCOMPARE(next->toolTip(),
              QStringLiteral("Welches folgende Tangram hab ich noch nicht geschafft?"));
     QCOMPARE(box->toolTip(),
-             QStringLiteral("Ein Mausklick und schon gehts mit diesem Tangram los."));
+             QStringLiteral("Ein Mausklick und schon geht's mit diesem Tangram los."));
     dialog.hide();
 
     state->language = Language::NotChosen; // not chosen yet: English
@@ -383,9 +383,9 @@ void SelectDialogTest::textsFollowTheLanguageAtEveryShow() {
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Tangram"));
     QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
-    QCOMPARE(prev->toolTip(), QStringLiteral("Which previous Tangram I havn't solved yet?"));
-    QCOMPARE(next->toolTip(), QStringLiteral("Which following Tangram I havn't solved yet?"));
-    QCOMPARE(box->toolTip(), QStringLiteral("A mouselick and the Tangram is selected."));
+    QCOMPARE(prev->toolTip(), QStringLiteral("Which previous Tangram I haven't solved yet?"));
+    QCOMPARE(next->toolTip(), QStringLiteral("Which following Tangram I haven't solved yet?"));
+    QCOMPARE(box->toolTip(), QStringLiteral("A mouse click and the Tangram is selected."));
 }
 
 QTEST_MAIN(SelectDialogTest)

@@ -37,7 +37,7 @@ const Expected kPages[10] = {
     {"toslow", "Du warst leider zu langsam!", "Sorry, you weren't quick enough!",
      "Sorry, you weren't quick enough!"},
     {"allsolved", "Gratulation, Du hast alle Stufen gelöst.",
-     "Congratulation, you solved all levels.", "Congratulation, you solved all levels."},
+     "Congratulations, you solved all levels.", "Congratulations, you solved all levels."},
     {"gameover", "Das Spiel ist leider aus.", "Sorry, game over!", "Sorry, game over!"},
     {"nextlevel", "Auf zur nächsten Stufe!", "The next level is waiting!",
      "The next level is waiting!"},
