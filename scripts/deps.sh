@@ -15,6 +15,8 @@ wt_check_packages=(
     xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream
     hunspell hunspell-en-us hunspell-de-de
+    # the Debian package: built, checked with lintian, installed and started (tools/check-package)
+    debhelper dpkg-dev lintian
 )
 
 wt_install_missing() {
