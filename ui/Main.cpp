@@ -13,10 +13,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -26,6 +28,27 @@ namespace {
 
 // The client area of the designed 691 x 481 window.
 constexpr QSize kDesignedClient{683, 454};
+
+// The buttons of a question in the order of the game's own message pages, No left of Yes, whatever
+// order the desktop prefers.
+class NoBeforeYes : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_DialogButtonLayout) {
+            return QDialogButtonBox::GnomeLayout;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+void putNoBeforeYes(QMessageBox& box) {
+    if (auto* buttons = box.findChild<QDialogButtonBox*>()) {
+        auto* style = new NoBeforeYes;
+        style->setParent(&box);
+        buttons->setStyle(style);
+    }
+}
 
 QString programFolder(const QString& programDir) {
     return programDir.isEmpty() ? QCoreApplication::applicationDirPath() + '/' : programDir;
@@ -142,6 +165,7 @@ QString TMainform::askSavePath(const QString& folder, const QString& current) {
                              overwriteQuestion(name),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setDefaultButton(QMessageBox::No);
+        putNoBeforeYes(question);
         if (question.exec() == QMessageBox::Yes) {
             return name;
         }

@@ -87,13 +87,21 @@ std::shared_ptr<bool> answerFileDialog(const QString& name) {
     });
 }
 
+// Answers the next message box with `button`; keeps its text and, for a yes/no question, whether
+// No stands left of Yes.
 std::shared_ptr<bool> answerMessageBox(QMessageBox::StandardButton button,
-                                       QString* text = nullptr) {
-    return whenModal([button, text](QWidget* w) {
+                                       QString* text = nullptr, bool* noLeftOfYes = nullptr) {
+    return whenModal([button, text, noLeftOfYes](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         QVERIFY(box);
         if (text) {
             *text = box->text();
+        }
+        if (noLeftOfYes) {
+            QAbstractButton* no = box->button(QMessageBox::No);
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            QVERIFY(no && yes);
+            *noLeftOfYes = no->mapToGlobal(QPoint()).x() < yes->mapToGlobal(QPoint()).x();
         }
         box->done(button);
     });
@@ -176,14 +184,16 @@ private Q_SLOTS:
         // The same name again: No shows the file dialog again, and cancelling there chooses
         // nothing.
         QString question;
+        bool noLeftOfYes = false;
         auto first = answerFileDialog(programDir() + "puzzle.pzs");
         QTimer::singleShot(300, [&] {
-            answerMessageBox(QMessageBox::No, &question);
+            answerMessageBox(QMessageBox::No, &question, &noLeftOfYes);
             QTimer::singleShot(300, [] { answerFileDialog(QString()); });
         });
         QVERIFY(w.askSavePath(programDir(), QString()).isEmpty());
         QVERIFY(*first);
         QCOMPARE(question, overwriteQuestion(programDir() + "puzzle.pzs"));
+        QVERIFY2(noLeftOfYes, "the buttons stand as on the game's own pages");
         // Yes takes it.
         auto again = answerFileDialog(programDir() + "puzzle.pzs");
         QTimer::singleShot(300, [] { answerMessageBox(QMessageBox::Yes); });
@@ -223,7 +233,14 @@ private Q_SLOTS:
                  QStringLiteral("I don't speak German."));
         QCOMPARE(w.toolButton(ToolButtonId::Buildings)->statusTip(),
                  QStringLiteral("Kategorie: Gebäude und Schiffe"));
+        // The key names in the tooltips are German too.
+        QVERIFY2(w.toolButton(ToolButtonId::Load)->toolTip().endsWith(QStringLiteral("(Strg+O)")),
+                 qPrintable(w.toolButton(ToolButtonId::Load)->toolTip()));
+        const QString pageDown = w.toolButton(ToolButtonId::Up)->toolTip();
+        QVERIFY2(!pageDown.contains(QStringLiteral("PgDown")) && pageDown.endsWith(QStringLiteral("(Bild abwärts)")),
+                 qPrintable(pageDown));
         w.session().setLanguage(Language::English);
+        QVERIFY(w.toolButton(ToolButtonId::Load)->toolTip().endsWith(QStringLiteral("(Ctrl+O)")));
         QCOMPARE(w.toolButton(ToolButtonId::Convex)->statusTip(),
                  QStringLiteral("Category: convex Tangrams"));
         QVERIFY(w.toolButton(ToolButtonId::Rules)->toolTip().contains("F1"));
