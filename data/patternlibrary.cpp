@@ -38,7 +38,7 @@ FileResult LoadPatterns(GameState& state) {
     BoundedFile file = readBoundedFile(patternLibraryPath(state), kMaxLibraryBytes);
     QBuffer buffer(&file.bytes);
     if (file.outcome != BoundedFile::Outcome::Read || !buffer.open(QIODevice::ReadOnly))
-        return FileResult::failure(missingLibraryMessage(state.language));
+        return FileResult::failure(missingLibraryMessage());
     readPatterns(buffer, state);
     return FileResult::success();
 }

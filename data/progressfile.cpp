@@ -179,7 +179,7 @@ bool readProgress(QIODevice& device, GameState& state) {
 
 FileResult SaveGame(const GameState& state, const QString& path) {
     const auto failed = [&](SaveFault fault) {
-        return FileResult::failure(saveFailedMessage(state.language, path, fault));
+        return FileResult::failure(saveFailedMessage(path, fault));
     };
     const QString target = resolvedTarget(path);
     if (QFileInfo(target).isDir())
@@ -220,7 +220,7 @@ FileResult LoadGame(GameState& state, const QString& path) {
     if (file.outcome != BoundedFile::Outcome::Read ||
         checkProgressData(file.bytes) != ProgressCheck::Valid ||
         !buffer.open(QIODevice::ReadOnly) || !readProgress(buffer, state))
-        return FileResult::failure(loadFailedMessage(state.language, path));
+        return FileResult::failure(loadFailedMessage(path));
     return FileResult::success();
 }
 

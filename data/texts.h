@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Texts of the file operations and the category names, in both languages. German is used exactly
-// for German; every other language gets English. The file-related messages name only the last component of the path.
+// Texts of the file operations and the category names. They are written in English and come out in
+// the language whose translations are installed (services/translations.h). The file-related
+// messages name only the last component of the path.
 #pragma once
-
-#include "data/language.h"
 
 #include <QString>
 
@@ -14,10 +13,10 @@ namespace tangram {
 QString fileNamePart(const QString& path);
 
 // The pattern library could not be opened; the program ends after showing it.
-QString missingLibraryMessage(Language language);
+QString missingLibraryMessage();
 // Question before an existing progress file is replaced; Yes means overwrite.
-QString overwriteQuestion(Language language, const QString& path);
-QString saveFailedMessage(Language language, const QString& path);
+QString overwriteQuestion(const QString& path);
+QString saveFailedMessage(const QString& path);
 
 // Why a save failed, each with its own message; the first is the text above.
 enum class SaveFault {
@@ -27,19 +26,19 @@ enum class SaveFault {
     NotProgressFile, // the file there holds something else (or is no regular file)
     InUse,           // another running game is saving the same file right now
 };
-QString saveFailedMessage(Language language, const QString& path, SaveFault fault);
-QString loadFailedMessage(Language language, const QString& path);
+QString saveFailedMessage(const QString& path, SaveFault fault);
+QString loadFailedMessage(const QString& path);
 // Asked when progress could not be saved before a command that would drop it; `reason` is the
 // save error. The answers: back to the game, or on without saving.
-QString unsavedProgressQuestion(Language language, const QString& reason);
-QString goBackCaption(Language language);
-QString continueWithoutSavingCaption(Language language);
+QString unsavedProgressQuestion(const QString& reason);
+QString goBackCaption();
+QString continueWithoutSavingCaption();
 // The web page could not be opened (no browser, or the address was refused).
-QString webPageFailedMessage(Language language);
+QString webPageFailedMessage();
 
-// Name of category 0..7 in the given language; an empty text for any other category, so that a
-// damaged settings value shows nothing rather than crashing.
-QString categoryName(Language language, int category);
+// Name of category 0..7; an empty text for any other category, so that a damaged settings value
+// shows nothing rather than crashing.
+QString categoryName(int category);
 
 // The name the save dialog's choice is stored under: the extension of the last path component is
 // replaced by ".pzs", or ".pzs" is added when it has none. Only the last component counts, so dots

@@ -6,6 +6,7 @@
 #include "dialogs/TitlePicture.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -78,38 +79,32 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(m_browser);
     layout->addLayout(buttons);
-    setTexts(Language::English);
+    setTexts();
 }
 
 QString HelpViewer::topicFor(Language language) {
     return isGerman(language) ? QStringLiteral("Das_Spiel") : QStringLiteral("The_game");
 }
 
-QString HelpViewer::missingFileMessage(const QString& filePath, Language language) {
-    const QString shown = QDir::toNativeSeparators(filePath);
-    if (isGerman(language))
-        return QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden oder kann nicht gelesen "
-                              "werden:\n%2")
-            .arg(QLatin1String(kFileName), shown);
-    return QStringLiteral("Cannot find or read the help file %1:\n%2")
-        .arg(QLatin1String(kFileName), shown);
+QString HelpViewer::missingFileMessage(const QString& filePath) {
+    return tr("Cannot find or read the help file %1:\n%2")
+        .arg(QLatin1String(kFileName), QDir::toNativeSeparators(filePath));
 }
 
 bool HelpViewer::showRules(const GameState& state) {
-    return showTopic(state.programDir + QLatin1String(kFileName), topicFor(state.language),
-                     state.language);
+    return showTopic(state.programDir + QLatin1String(kFileName), topicFor(state.language));
 }
 
-bool HelpViewer::showTopic(const QString& filePath, const QString& topic, Language language) {
+bool HelpViewer::showTopic(const QString& filePath, const QString& topic) {
     // Read once, non-blocking and bounded: a FIFO, a device, a huge or a deeply nested file is
     // reported like a missing one instead of freezing the game.
     const BoundedFile file = readBoundedFile(filePath, kMaxHelpBytes);
     if (file.outcome != BoundedFile::Outcome::Read || !helpDocumentWithinBounds(file.bytes)) {
         QMessageBox::warning(parentWidget(), QStringLiteral("Wimbo Tangram"),
-                             missingFileMessage(filePath, language));
+                             missingFileMessage(filePath));
         return false;
     }
-    setTexts(language);
+    setTexts();
     QUrl url = QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath());
     static_cast<CheckedBrowser*>(m_browser)->setDocumentBytes(url, file.bytes);
     url.setFragment(topic);
@@ -147,12 +142,16 @@ void HelpViewer::placeOnScreen() {
     move(frame.topLeft());
 }
 
-void HelpViewer::setTexts(Language language) {
-    const bool german = isGerman(language);
-    setWindowTitle(german ? QStringLiteral("Wimbo Tangram - Spielregeln")
-                          : QStringLiteral("Wimbo Tangram - Rules"));
-    m_back->setText(german ? QStringLiteral("Zurück") : QStringLiteral("Back"));
-    m_close->setText(german ? QStringLiteral("Schließen") : QStringLiteral("Close"));
+void HelpViewer::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QWidget::changeEvent(event);
+}
+
+void HelpViewer::setTexts() {
+    setWindowTitle(tr("Wimbo Tangram - Rules"));
+    m_back->setText(tr("Back"));
+    m_close->setText(tr("Close"));
 }
 
 } // namespace tangram

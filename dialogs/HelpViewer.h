@@ -26,17 +26,21 @@ public:
 
     // Opens programDir + "KELM2.HLP" at the topic of state.language.
     bool showRules(const GameState& state);
-    // Opens `filePath` at anchor `topic`, with the window's own texts in `language`. Returns false
-    // (after the message) when the file cannot be read.
-    bool showTopic(const QString& filePath, const QString& topic, Language language);
+    // Opens `filePath` at anchor `topic`. Returns false (after the message) when the file cannot be
+    // read.
+    bool showTopic(const QString& filePath, const QString& topic);
 
     static QString topicFor(Language language);
-    static QString missingFileMessage(const QString& filePath, Language language);
+    static QString missingFileMessage(const QString& filePath);
 
     QTextBrowser* browser() const { return m_browser; }
 
+protected:
+    // A language switch while the window is open changes its title and buttons at once.
+    void changeEvent(QEvent* event) override;
+
 private:
-    void setTexts(Language language);
+    void setTexts();
     void placeOnScreen();
 
     QTextBrowser* m_browser = nullptr;

@@ -11,7 +11,7 @@
 
 namespace tangram {
 
-TMultiDlg::TMultiDlg(const GameState& state, QWidget* parent) : QDialog(parent), m_state(state) {
+TMultiDlg::TMultiDlg(QWidget* parent) : QDialog(parent) {
     setWindowFlags(kFixedDialogFlags);
 
     auto* emblem = new QLabel(this);
@@ -65,29 +65,21 @@ TMultiDlg::TMultiDlg(const GameState& state, QWidget* parent) : QDialog(parent),
     FormActivate();
 }
 
-QString TMultiDlg::title(Language language) {
-    return isGerman(language) ? QStringLiteral("Info über...") : QStringLiteral("Info about...");
+QString TMultiDlg::title() {
+    return tr("Info about...");
 }
 
-QString TMultiDlg::credits(Language language) {
-    if (isGerman(language))
-        return QStringLiteral(
-            "<b>Die Entwickler von Wimbo Tangram</b><br><br>"
-            "Ein Tangram-Legespiel: Lege jede Figur aus den sieben Teilen nach.<br><br>"
-            "Dieses Programm ist freie Software: Du darfst es unter den Bedingungen der GNU "
-            "General Public License, Version 3 oder (nach Deiner Wahl) jeder späteren Version, "
-            "weitergeben und verändern. Es wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.");
-    return QStringLiteral(
-        "<b>Wimbo Tangram developers</b><br><br>"
-        "A tangram puzzle game: lay each figure again from the seven pieces.<br><br>"
-        "This program is free software: you can redistribute it and/or modify it under the terms "
-        "of the GNU General Public License, version 3 or (at your option) any later version. It "
-        "comes with ABSOLUTELY NO WARRANTY.");
+QString TMultiDlg::credits() {
+    return tr("<b>Wimbo Tangram developers</b><br><br>"
+              "A tangram puzzle game: lay each figure again from the seven pieces.<br><br>"
+              "This program is free software: you can redistribute it and/or modify it under the "
+              "terms of the GNU General Public License, version 3 or (at your option) any later "
+              "version. It comes with ABSOLUTELY NO WARRANTY.");
 }
 
 void TMultiDlg::FormActivate() {
-    setWindowTitle(title(m_state.language));
-    m_credits->setText(credits(m_state.language));
+    setWindowTitle(title());
+    m_credits->setText(credits());
 }
 
 void TMultiDlg::setVisible(bool visible) {

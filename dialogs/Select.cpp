@@ -116,18 +116,11 @@ void TSelectDlg::showEvent(QShowEvent* event) {
 }
 
 void TSelectDlg::FormActivate() {
-    const bool german = m_state.german();
-    setWindowTitle(german ? QStringLiteral("Tangram wählen") : QStringLiteral("Select Tangram"));
-    m_cancelBtn->setText(german ? QStringLiteral("Abbruch") : QStringLiteral("Cancel"));
-    m_prevBtn->setToolTip(
-        german ? QStringLiteral("Welches vorhergehende Tangrams hab ich noch nicht geschafft?")
-               : QStringLiteral("Which previous Tangram I havn't solved yet?"));
-    m_nextBtn->setToolTip(
-        german ? QStringLiteral("Welches folgende Tangram hab ich noch nicht geschafft?")
-               : QStringLiteral("Which following Tangram I havn't solved yet?"));
-    m_box->setToolTip(german
-                          ? QStringLiteral("Ein Mausklick und schon gehts mit diesem Tangram los.")
-                          : QStringLiteral("A mouselick and the Tangram is selected."));
+    setWindowTitle(tr("Select Tangram"));
+    m_cancelBtn->setText(tr("Cancel"));
+    m_prevBtn->setToolTip(tr("Which previous Tangram I haven't solved yet?"));
+    m_nextBtn->setToolTip(tr("Which following Tangram I haven't solved yet?"));
+    m_box->setToolTip(tr("A mouse click and the Tangram is selected."));
 
     // The last page starts at pattern count - 8; with fewer than nine patterns there is only the
     // page starting at 1.

@@ -86,11 +86,10 @@ void TStatDlg::showEvent(QShowEvent* event) {
 
 void TStatDlg::FormActivate() {
     m_counts = countStatistics(m_state);
-    const Language language = m_state.language;
-    setWindowTitle(statisticsTitle(language, m_state.category, m_state.progressPath));
-    m_l1->setText(solvedSentence(language, m_counts));
-    m_l2->setText(helpSentence(language, m_counts));
-    m_l3->setText(pointsSentence(language, m_counts));
+    setWindowTitle(statisticsTitle(m_state.category, m_state.progressPath));
+    m_l1->setText(solvedSentence(m_counts));
+    m_l2->setText(helpSentence(m_counts));
+    m_l3->setText(pointsSentence(m_counts));
     m_g1->setMaxValue(m_counts.patternCount);
     m_g1->setProgress(m_counts.solved);
     m_g2->setMaxValue(m_counts.maxPoints());

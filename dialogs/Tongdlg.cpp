@@ -54,9 +54,9 @@ TTongueDlg::TTongueDlg(QWidget* parent) : QDialog(parent) {
     m_image->setAlignment(Qt::AlignCenter);
 
     const qreal dpr = devicePixelRatioF();
-    m_english = makeLanguageButton(panel, "EnglishBtn", QStringLiteral("I speak english."),
+    m_english = makeLanguageButton(panel, "EnglishBtn", QStringLiteral("I speak English."),
                                    QStringLiteral(":/pictures/flags_english.svg"), dpr, 8);
-    m_german = makeLanguageButton(panel, "GermanBtn", QStringLiteral("Ich spreche deutsch."),
+    m_german = makeLanguageButton(panel, "GermanBtn", QStringLiteral("Ich spreche Deutsch."),
                                   QStringLiteral(":/pictures/flags_german.svg"), dpr, 43);
     connect(m_english, &QPushButton::clicked, this, &TTongueDlg::EnglishBtnClick);
     connect(m_german, &QPushButton::clicked, this, &TTongueDlg::GermanBtnClick);

@@ -42,7 +42,7 @@ QString componentName(const char* kind, int page, int index) {
 
 } // namespace
 
-TYesNoDlg::TYesNoDlg(const GameState& state, QWidget* parent) : QDialog(parent), m_state(state) {
+TYesNoDlg::TYesNoDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Wimbo Tangram"));
     setWindowFlags(kFixedDialogFlags);
     setFixedSize(261, 103);
@@ -127,73 +127,39 @@ QString TYesNoDlg::pageName(MessagePage which) {
     return QLatin1String(kPageNames[page]);
 }
 
-QString TYesNoDlg::pageText(MessagePage which, Language language) {
+QString TYesNoDlg::pageText(MessagePage which) {
     const int page = static_cast<int>(which);
-    static const char* const german[kPageCount + 1] = {"",
-                                                       "Hurra, geschafft!",
-                                                       "Willst Du die Stufe wirklich aufgeben?",
-                                                       "Willst Du wirklich schon aufhören?",
-                                                       "Willst Du das Spiel wirklich aufgeben?",
-                                                       "Du warst leider zu langsam!",
-                                                       "Gratulation, Du hast alle Stufen gelöst.",
-                                                       "Das Spiel ist leider aus.",
-                                                       "Auf zur nächsten Stufe!",
-                                                       "Du hast leider verloren!"};
-    static const char* const english[kPageCount + 1] = {"",
-                                                        "Hurrah, you did it!",
-                                                        "Do you really want to give up the level?",
-                                                        "Do you really want to go?",
-                                                        "Do you really want to give up the game?",
-                                                        "Sorry, you weren't quick enough!",
-                                                        "Congratulation, you solved all levels.",
-                                                        "Sorry, game over!",
-                                                        "The next level is waiting!",
-                                                        "Sorry, that was it!"};
-    // French has its own texts for four pages, none for the two it never needed, and borrows the
-    // English ones for the rest.
-    static const char* const french[kPageCount + 1] = {"",
-                                                       "Super, tu as réussi!",
-                                                       nullptr,
-                                                       "Veux-tu vraiment arrêter?",
-                                                       "Veux-tu vraiment abandonner le jeu?",
-                                                       nullptr,
-                                                       nullptr,
-                                                       "",
-                                                       "",
-                                                       "Tu as malheureusement perdu!"};
+    // French has its own texts for four pages (wimbo-tangram_fr.ts) and shows English elsewhere.
+    static const char* const texts[kPageCount + 1] = {"",
+                                                      QT_TR_NOOP("Hurrah, you did it!"),
+                                                      QT_TR_NOOP("Do you really want to give up the level?"),
+                                                      QT_TR_NOOP("Do you really want to go?"),
+                                                      QT_TR_NOOP("Do you really want to give up the game?"),
+                                                      QT_TR_NOOP("Sorry, you weren't quick enough!"),
+                                                      QT_TR_NOOP("Congratulations, you solved all levels."),
+                                                      QT_TR_NOOP("Sorry, game over!"),
+                                                      QT_TR_NOOP("The next level is waiting!"),
+                                                      QT_TR_NOOP("Sorry, that was it!")};
     if (page < 1 || page > kPageCount)
         return {};
-    if (language == Language::German)
-        return QString::fromUtf8(german[page]);
-    if (language == Language::French && french[page])
-        return QString::fromUtf8(french[page]);
-    return QString::fromUtf8(english[page]);
+    return tr(texts[page]);
 }
 
-QString TYesNoDlg::yesCaption(Language language) {
-    if (language == Language::German)
-        return QStringLiteral("Ja");
-    if (language == Language::French)
-        return QStringLiteral("Oui");
-    return QStringLiteral("Yes");
+QString TYesNoDlg::yesCaption() {
+    return tr("Yes");
 }
 
-QString TYesNoDlg::noCaption(Language language) {
-    if (language == Language::German)
-        return QStringLiteral("Nein");
-    if (language == Language::French)
-        return QStringLiteral("Non");
-    return QStringLiteral("No");
+QString TYesNoDlg::noCaption() {
+    return tr("No");
 }
 
 void TYesNoDlg::FormActivate() {
-    const Language language = m_state.language;
     for (int page = 1; page <= kPageCount; ++page) {
         Page& parts = m_pageParts[page];
-        parts.text->setText(pageText(static_cast<MessagePage>(page), language));
+        parts.text->setText(pageText(static_cast<MessagePage>(page)));
         if (parts.no) {
-            parts.yesOrOk->setText(yesCaption(language));
-            parts.no->setText(noCaption(language));
+            parts.yesOrOk->setText(yesCaption());
+            parts.no->setText(noCaption());
         }
     }
 }

@@ -11,7 +11,6 @@
 // was selected that is the last page, Lost.
 #pragma once
 
-#include "data/gamestate.h"
 #include "game/messagepage.h"
 
 #include <QDialog>
@@ -27,9 +26,9 @@ class TYesNoDlg : public QDialog {
 public:
     static constexpr int kPageCount = kMessagePageCount;
 
-    // `state` must outlive the dialog; only its language is read. The page images show the icon of
-    // `parent`'s window (or the application's).
-    explicit TYesNoDlg(const GameState& state, QWidget* parent = nullptr);
+    // The page images show the icon of `parent`'s window (or the application's). The texts are
+    // those of the installed translations, set again at every showing.
+    explicit TYesNoDlg(QWidget* parent = nullptr);
 
     // Selects the page and runs the dialog modally; returns the modal result (also kept in
     // result()). A value that names no page shows the page shown last.
@@ -40,10 +39,10 @@ public:
 
     // Name of a page ("won", "restart", ...): the notebook page's object name.
     static QString pageName(MessagePage page);
-    static QString pageText(MessagePage page, Language language);
+    static QString pageText(MessagePage page);
     // The captions of the Yes and No buttons.
-    static QString yesCaption(Language language);
-    static QString noCaption(Language language);
+    static QString yesCaption();
+    static QString noCaption();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,10 +62,9 @@ private:
     };
 
     void buildPage(int page);
-    // Sets every page's texts and yes/no captions from the current language.
+    // Sets every page's texts and yes/no captions in the current language.
     void FormActivate();
 
-    const GameState& m_state;
     QStackedWidget* m_pages = nullptr;
     Page m_pageParts[kPageCount + 1]; // index 0 unused, pages count from 1
     int m_page = kPageCount;

@@ -18,7 +18,7 @@ GameWindows::GameWindows(TMainform& main, SettingsStore& settings)
     : m_main(main), m_splash(new TSplash(&main)),
       m_preview(std::make_unique<TPatForm>(main.state(), settings)),
       m_select(new TSelectDlg(main.state(), &main)), m_stat(new TStatDlg(main.state(), &main)),
-      m_yesNo(new TYesNoDlg(main.state(), &main)), m_info(new TMultiDlg(main.state(), &main)),
+      m_yesNo(new TYesNoDlg(&main)), m_info(new TMultiDlg(&main)),
       m_tongue(new TTongueDlg(&main)) {
     main.setDialogs(this);
 }

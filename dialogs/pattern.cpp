@@ -96,8 +96,7 @@ QString TPatForm::fittedCaption(const GameState& state, const QFont& font, int w
     if (metrics.horizontalAdvance(caption) <= width)
         return caption;
     // Only the category's name gives way; the number and the state always show whole.
-    const QString category = categoryName(state.german() ? Language::German : Language::English,
-                                          state.category);
+    const QString category = categoryName(state.category);
     const QString rest = caption.mid(category.size());
     const int room = std::max(metrics.horizontalAdvance(QStringLiteral("W…")),
                               width - metrics.horizontalAdvance(rest));

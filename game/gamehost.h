@@ -3,6 +3,7 @@
 // use a recording host. Every question is modal and answered before the call returns.
 #pragma once
 
+#include "data/language.h"
 #include "game/messagepage.h"
 #include "model/puzzleevents.h"
 
@@ -21,6 +22,9 @@ public:
     virtual QString askSavePath(const QString& folder, const QString& current) = 0;
     // An existing progress file to read, chosen starting in `folder`; empty when cancelled.
     virtual QString askOpenPath(const QString& folder) = 0;
+    // The player's language is now `language` (at the start, from the settings, and when the
+    // player switches): its texts must be in force before the session words or shows anything.
+    virtual void languageChanged(Language language) = 0;
     // A failure, already worded in the player's language.
     virtual void showError(const QString& message) = 0;
     // The progress could not be saved before a command that would drop it (`reason` says why,

@@ -24,6 +24,7 @@ bool GameSession::start(const QString& programDir) {
         m_state.programDir += '/';
     }
     m_state.language = languageFromSetting(m_settings.read(SettingKeys::tongue));
+    m_host.languageChanged(m_state.language);
     m_soundOn = m_settings.read(SettingKeys::sound);
     m_state.category = std::clamp(m_settings.read(SettingKeys::group), 0, kCategoryCount - 1);
     // The level is clamped once the category's patterns are known.
@@ -159,6 +160,7 @@ void GameSession::help() {
 
 void GameSession::setLanguage(Language language) {
     m_state.language = language;
+    m_host.languageChanged(language);
     m_host.stateChanged();
 }
 

@@ -3,6 +3,8 @@
 
 #include "data/texts.h"
 
+#include <QCoreApplication>
+
 namespace tangram {
 
 namespace {
@@ -58,18 +60,14 @@ std::optional<int> nextUnsolved(const GameState& state, int position, int lastPo
 }
 
 QString previewCaption(const GameState& state) {
-    const Language language = state.german() ? Language::German : Language::English;
+    const QString category = categoryName(state.category);
     const int level = state.level();
-    QString caption =
-        categoryName(language, state.category) + QStringLiteral(" - ") + QString::number(level);
     const PatternStatus status = state.currentStatus();
-    if (status.done()) {
-        if (status.isGivenUp())
-            caption += state.german() ? QStringLiteral(" - aufgegeben") : QStringLiteral(" - dropped");
-        else
-            caption += state.german() ? QStringLiteral(" - gelöst") : QStringLiteral(" - solved");
-    }
-    return caption;
+    if (!status.done())
+        return QStringLiteral("%1 - %2").arg(category).arg(level);
+    if (status.isGivenUp())
+        return QCoreApplication::translate("Preview", "%1 - %2 - dropped").arg(category).arg(level);
+    return QCoreApplication::translate("Preview", "%1 - %2 - solved").arg(category).arg(level);
 }
 
 } // namespace tangram

@@ -6,6 +6,8 @@
 wt_game_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev libxcb-shape0-dev
+    # lupdate and lrelease for the game's translations; Qt's own German texts
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 wt_check_packages=(
     "${wt_game_packages[@]}"
@@ -13,6 +15,9 @@ wt_check_packages=(
     xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
     clang-14 libclang-rt-14-dev
+    hunspell hunspell-en-us hunspell-de-de
+    # the Debian package: built, checked with lintian, installed and started (tools/check-package)
+    debhelper dpkg-dev lintian
 )
 
 wt_install_missing() {

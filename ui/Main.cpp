@@ -2,6 +2,7 @@
 #include "ui/Main.h"
 
 #include "data/texts.h"
+#include "services/translations.h"
 #include "services/windowplacement.h"
 #include "ui/BoardWidget.h"
 #include "ui/OpeningAnimation.h"
@@ -13,11 +14,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QProxyStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -31,6 +34,27 @@ namespace {
 constexpr QSize kDesignedClient{683, 454};
 // Below this the board's cells would be too small to see and hit.
 constexpr QSize kMinimumClient{400, 300};
+
+// The buttons of a question in the order of the game's own message pages, No left of Yes, whatever
+// order the desktop prefers.
+class NoBeforeYes : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_DialogButtonLayout) {
+            return QDialogButtonBox::GnomeLayout;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+void putNoBeforeYes(QMessageBox& box) {
+    if (auto* buttons = box.findChild<QDialogButtonBox*>()) {
+        auto* style = new NoBeforeYes;
+        style->setParent(&box);
+        buttons->setStyle(style);
+    }
+}
 
 QString programFolder(const QString& programDir) {
     return programDir.isEmpty() ? QCoreApplication::applicationDirPath() + '/' : programDir;
@@ -111,7 +135,7 @@ void TMainform::info() {
 
 void TMainform::WebBtnClick() {
     if (!m_web.open()) {
-        showError(webPageFailedMessage(state().language));
+        showError(webPageFailedMessage());
     }
 }
 
@@ -157,9 +181,10 @@ QString TMainform::askSavePath(const QString& folder, const QString& current) {
             return name;
         }
         QMessageBox question(QMessageBox::Warning, QStringLiteral("Wimbo Tangram"),
-                             overwriteQuestion(state().language, name),
+                             overwriteQuestion(name),
                              QMessageBox::Yes | QMessageBox::No, this);
         question.setDefaultButton(QMessageBox::No);
+        putNoBeforeYes(question);
         if (question.exec() == QMessageBox::Yes) {
             return name;
         }
@@ -177,6 +202,10 @@ QString TMainform::askOpenPath(const QString& folder) {
     return m_openDlg->selectedFiles().constFirst();
 }
 
+void TMainform::languageChanged(Language language) {
+    Translations::install(language);
+}
+
 void TMainform::showError(const QString& message) {
     if (!isVisible()) {
         m_pendingErrors << message;
@@ -188,11 +217,10 @@ void TMainform::showError(const QString& message) {
 }
 
 bool TMainform::askContinueWithoutSaving(const QString& reason) {
-    const Language language = state().language;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Wimbo Tangram"),
-                    unsavedProgressQuestion(language, reason), QMessageBox::NoButton, this);
-    QPushButton* back = box.addButton(goBackCaption(language), QMessageBox::RejectRole);
-    box.addButton(continueWithoutSavingCaption(language), QMessageBox::DestructiveRole);
+                    unsavedProgressQuestion(reason), QMessageBox::NoButton, this);
+    QPushButton* back = box.addButton(goBackCaption(), QMessageBox::RejectRole);
+    box.addButton(continueWithoutSavingCaption(), QMessageBox::DestructiveRole);
     box.setDefaultButton(back);
     box.setEscapeButton(back);
     box.exec();
@@ -237,7 +265,7 @@ void TMainform::stateChanged() {
 }
 
 void TMainform::ShowTitle() {
-    setWindowTitle(mainCaption(state().progressPath, state().language));
+    setWindowTitle(mainCaption(state().progressPath));
 }
 
 // ---------------------------------------------------------------- window events

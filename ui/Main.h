@@ -64,6 +64,7 @@ public:
     ModalResult askPage(MessagePage page) override;
     QString askSavePath(const QString& folder, const QString& current) override;
     QString askOpenPath(const QString& folder) override;
+    void languageChanged(Language language) override;
     void showError(const QString& message) override;
     bool askContinueWithoutSaving(const QString& reason) override;
     void playSound(SoundEffect sound) override;

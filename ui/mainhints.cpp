@@ -3,78 +3,61 @@
 
 #include "data/texts.h"
 
+#include <QCoreApplication>
+
 namespace tangram {
 
-QString hintText(ToolButtonId button, Language language) {
-    const bool de = isGerman(language);
+QString hintText(ToolButtonId button) {
     switch (button) {
     case ToolButtonId::Load:
-        return de ? QStringLiteral("Ich hol mir einen alten Spielstand.")
-                  : QStringLiteral("I want to continue an old game.");
+        return QCoreApplication::translate("Hints", "I want to continue an old game.");
     case ToolButtonId::Save:
-        return de ? QStringLiteral("Einmal zu oft gesichert ist besser als einmal zuwenig")
-                  : QStringLiteral("Save often, save always.");
+        return QCoreApplication::translate("Hints", "Save often, save always.");
     case ToolButtonId::Newgame:
-        return de ? QStringLiteral("Ich fang ein neues Spiel an.")
-                  : QStringLiteral("I want to play a new game.");
+        return QCoreApplication::translate("Hints", "I want to play a new game.");
     case ToolButtonId::Select:
-        return de ? QStringLiteral("Ich probier ein anderes Tangram.")
-                  : QStringLiteral("I try another Tangram.");
+        return QCoreApplication::translate("Hints", "I try another Tangram.");
     case ToolButtonId::Up:
-        return de ? QStringLiteral("Ich nehm' das nächste Tangram.")
-                  : QStringLiteral("I take the next Tangram.");
+        return QCoreApplication::translate("Hints", "I take the next Tangram.");
     case ToolButtonId::Down:
-        return de ? QStringLiteral("Ich nehm' das vorige Tangram.")
-                  : QStringLiteral("I take the previous Tangram.");
+        return QCoreApplication::translate("Hints", "I take the previous Tangram.");
     case ToolButtonId::Tip:
-        return de ? QStringLiteral("Ich lass mir unter die Arme greifen.")
-                  : QStringLiteral("I need a little help.");
+        return QCoreApplication::translate("Hints", "I need a little help.");
     case ToolButtonId::Stat:
-        return de ? QStringLiteral("Mal sehen, was ich bisher schon geschafft habe.")
-                  : QStringLiteral("Let me see, what I've solved until now.");
+        return QCoreApplication::translate("Hints", "Let me see, what I've solved until now.");
     case ToolButtonId::Sound:
-        return de ? QStringLiteral("Die Geräusche mag ich nicht immer.")
-                  : QStringLiteral("I dont like the sound always.");
+        return QCoreApplication::translate("Hints", "I don't like the sound always.");
     case ToolButtonId::Rules:
-        return de ? QStringLiteral("Worum geht's da eigentlich?")
-                  : QStringLiteral("What's to do here?");
+        return QCoreApplication::translate("Hints", "What's to do here?");
     case ToolButtonId::Exit:
-        return de ? QStringLiteral("Ich hab genug!") : QStringLiteral("I have enough!");
+        return QCoreApplication::translate("Hints", "I have enough!");
     case ToolButtonId::Info:
-        return de ? QStringLiteral("Wer hat dieses Spiel nur verbrochen?")
-                  : QStringLiteral("Who did this WIMBO GAME?");
+        return QCoreApplication::translate("Hints", "Who did this WIMBO GAME?");
     case ToolButtonId::Web:
-        return de ? QStringLiteral("Hurra, es gibt noch mehr Wimbo Games.")
-                  : QStringLiteral("Hurrah, there are more WIMBO GAMES.");
+        return QCoreApplication::translate("Hints", "Hurrah, there are more WIMBO GAMES.");
     case ToolButtonId::Tongue:
-        // Written in the other language: it offers the switch.
-        return de ? QStringLiteral("I don't speak german.")
-                  : QStringLiteral("Ich spreche nicht englisch.");
+        //: Written in the other language: the button offers the switch to it. In English it is
+        //: German, so the German translation is English.
+        return QCoreApplication::translate("Hints", "Ich spreche nicht Englisch.");
     default:
         break;
     }
     const int category = static_cast<int>(button) - static_cast<int>(ToolButtonId::Humans);
-    return (de ? QStringLiteral("Kategorie: ") : QStringLiteral("Category: ")) +
-           categoryName(language, category);
+    return QCoreApplication::translate("Hints", "Category: %1").arg(categoryName(category));
 }
 
-QString boardKeysHint(Language language) {
-    return isGerman(language)
-               ? QStringLiteral("Auf dem Brett: Tab nimmt das nächste Teil auf, Pfeiltasten schieben "
-                                "es, Q und E drehen es, M spiegelt das Parallelogramm, Eingabe oder "
-                                "Leertaste legt es ab; das Mausrad dreht es.")
-               : QStringLiteral("On the board: Tab lifts the next piece, the arrow keys move it, Q "
-                                "and E turn it, M mirrors the parallelogram, Enter or Space puts it "
-                                "down; the mouse wheel turns it.");
+QString boardKeysHint() {
+    return QCoreApplication::translate(
+        "Hints", "On the board: Tab lifts the next piece, the arrow keys move it, Q and E turn it, "
+                 "M mirrors the parallelogram, Enter or Space puts it down; the mouse wheel turns "
+                 "it.");
 }
 
-QString mainCaption(const QString& progressPath, Language language) {
-    QString caption = QStringLiteral("Wimbo Tangram");
-    if (!progressPath.isEmpty()) {
-        caption += (isGerman(language) ? QStringLiteral(" - Spiel ") : QStringLiteral(" - Game ")) +
-                   fileNamePart(progressPath);
-    }
-    return caption;
+QString mainCaption(const QString& progressPath) {
+    if (progressPath.isEmpty())
+        return QStringLiteral("Wimbo Tangram");
+    return QCoreApplication::translate("Hints", "Wimbo Tangram - Game %1")
+        .arg(fileNamePart(progressPath));
 }
 
 } // namespace tangram

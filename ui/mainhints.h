@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The toolbar's hint texts in both languages and the window caption.
+// The toolbar's hint texts and the window caption, in the language whose translations are
+// installed.
 #pragma once
 
-#include "data/language.h"
 #include "ui/glyphs.h"
 
 #include <QString>
@@ -13,11 +13,11 @@ namespace tangram {
 using ToolButtonId = ToolGlyph;
 inline constexpr int kToolButtonCount = kToolGlyphCount;
 
-// The hint of a button in the given language (German or else English).
-QString hintText(ToolButtonId button, Language language);
+// The hint of a button.
+QString hintText(ToolButtonId button);
 // The keys that play on the board, for the rules button's tooltip.
-QString boardKeysHint(Language language);
+QString boardKeysHint();
 // "Wimbo Tangram", followed by the progress file's name when there is one.
-QString mainCaption(const QString& progressPath, Language language);
+QString mainCaption(const QString& progressPath);
 
 } // namespace tangram

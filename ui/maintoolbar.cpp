@@ -147,7 +147,7 @@ void TMainform::buildToolbar() {
 void TMainform::SetHints() {
     for (const ButtonSpec& entry : kButtons) {
         QToolButton* button = m_buttons[static_cast<int>(entry.id)];
-        const QString hint = hintText(entry.id, state().language);
+        const QString hint = hintText(entry.id);
         // The hint as the game words it, with the key that does the same.
         QString keys = keyOf(entry).toString(QKeySequence::NativeText);
         if (entry.id == ToolButtonId::Save) {
@@ -156,7 +156,7 @@ void TMainform::SetHints() {
         }
         QString tip = hint + QStringLiteral("  (") + keys + ')';
         if (entry.id == ToolButtonId::Rules) {
-            tip += QStringLiteral("\n") + boardKeysHint(state().language);
+            tip += QStringLiteral("\n") + boardKeysHint();
         }
         button->setToolTip(tip);
         button->setStatusTip(hint);

@@ -60,9 +60,11 @@ shot() { import -window root "$shots/$1.png"; }
 
 wait_for "the main window" xdotool search --onlyvisible --name "^Wimbo Tangram$"
 main=$(xdotool search --onlyvisible --name "^Wimbo Tangram$" | head -1)
-# The splash opens at the main window's first activation and closes by itself; the board takes
-# no input worth testing while it is up.
-for _ in $(seq 100); do splash_shown && break; sleep 0.1; done
+# The splash opens at the main window's first activation and closes by itself or on a key; the
+# board takes no input while it is up, so the player waits for it and sends it away.
+wait_for "the splash" splash_shown
+sleep 0.3
+xdotool key Escape
 wait_for "the splash to go" bash -c "$(declare -f splash_shown); ! splash_shown"
 sleep 0.5
 

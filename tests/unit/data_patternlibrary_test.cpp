@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/patternlibrary.h"
 #include "data_support.h"
+#include "language_support.h"
 #include "model/libraryrecord.h"
 
 #include <QBuffer>
@@ -203,6 +204,7 @@ TEST(LoadPatterns, MissingLibraryReportsInTheLanguageAndChangesNothing) {
         auto state = stateFor(3, 9);
         state->programDir = dir.path() + '/';
         state->language = c.language;
+        const ScopedLanguage installed(c.language);
         state->setPatternCount(14);
         state->patterns[1] = expectedPattern(77);
         const FileResult result = LoadPatterns(*state);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/progressfile.h"
 #include "data_support.h"
+#include "language_support.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -231,11 +232,12 @@ TEST_F(ProgressFileTest, LoadFailureNamesTheFileAndKeepsTheTable) {
     state->language = Language::English;
     FileResult result = LoadGame(*state, path("gone.pzs"));
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "Error occured while loading file gone.pzs!");
+    EXPECT_EQ(result.message, "Error occurred while loading file gone.pzs!");
     EXPECT_EQ(state->status[1], 2);
 
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.pzs"));
     state->language = Language::German;
+    const ScopedLanguage german(Language::German);
     result = LoadGame(*state, path("folder.pzs"));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Fehler beim Laden des Spiels folder.pzs!");
@@ -258,6 +260,7 @@ TEST_F(ProgressFileTest, SaveIntoAVanishedFolderFails) {
     ASSERT_TRUE(SaveGame(*state, target).ok);
     ASSERT_TRUE(QDir(path("saves")).removeRecursively());
     state->language = Language::German;
+    const ScopedLanguage german(Language::German);
     const FileResult result = SaveGame(*state, target);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(

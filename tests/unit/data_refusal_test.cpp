@@ -6,6 +6,7 @@
 #include "data/savelock.h"
 #include "data/texts.h"
 #include "data_support.h"
+#include "language_support.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -60,7 +61,7 @@ TEST_F(RefusalTest, AFifoAsProgressFileIsNeitherLoadedNorReplaced) {
     m_state->status[1] = 9;
     const FileResult loaded = LoadGame(*m_state, path("game.pzs"));
     EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.message, "Error occured while loading file game.pzs!");
+    EXPECT_EQ(loaded.message, "Error occurred while loading file game.pzs!");
     EXPECT_EQ(m_state->status[1], 9);
 
     const FileResult saved = SaveGame(*m_state, path("game.pzs"));
@@ -76,6 +77,7 @@ TEST_F(RefusalTest, ALibraryThatIsAFifoOrADeviceIsNoLibrary) {
     makeFifo("kelm.dat");
     m_state->setPatternCount(4);
     m_state->language = Language::German;
+    const tangram::testing::ScopedLanguage german(Language::German);
     FileResult result = LoadPatterns(*m_state);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message,
@@ -159,6 +161,7 @@ TEST_F(RefusalTest, ASaveWhileAnotherGameHoldsTheLockSaysSoAndWritesNothing) {
     auto other = std::make_unique<SaveLock>(path("game.pzs.lock"), 0);
     ASSERT_EQ(other->state(), SaveLock::State::Locked);
     m_state->language = Language::German;
+    const tangram::testing::ScopedLanguage german(Language::German);
     const FileResult result = SaveGame(*m_state, path("game.pzs"));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message,

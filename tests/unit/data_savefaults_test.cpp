@@ -6,6 +6,7 @@
 #include "data/progressfile.h"
 #include "data/texts.h"
 #include "data_support.h"
+#include "language_support.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -152,6 +153,7 @@ TEST_F(SaveFaultTest, AReadOnlyFolderKeepsTheOldFileAndSaysSo) {
             return "SKIP: cannot remount read-only";
         auto state = stateOf(5, 40, 8);
         state->language = Language::German;
+        const tangram::testing::ScopedLanguage german(Language::German);
         const FileResult result = SaveGame(*state, target);
         CHILD_CHECK(!result.ok);
         CHILD_CHECK(result.message ==
@@ -176,7 +178,7 @@ TEST_F(SaveFaultTest, ADanglingLinkIsLeftAloneWhenItsTargetCannotBeMade) {
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), path("unplugged/drive/game.pzs"));
     const FileResult loaded = LoadGame(*state, link);
     EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.message, "Error occured while loading file game.pzs!");
+    EXPECT_EQ(loaded.message, "Error occurred while loading file game.pzs!");
     EXPECT_EQ(QDir(m_dir.path())
                   .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"game.pzs"});

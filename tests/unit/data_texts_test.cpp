@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/texts.h"
+#include "tests/unit/language_support.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace tangram;
+using tangram::testing::ScopedLanguage;
 
 namespace {
 
@@ -17,25 +19,33 @@ QString utf8(const char* text) {
 TEST(Texts, FileMessagesNameOnlyTheLastComponent) {
     const QString path = "/home/player/my.games/puzzle.pzs";
     EXPECT_EQ(fileNamePart(path), "puzzle.pzs");
-    EXPECT_EQ(overwriteQuestion(Language::English, path), "Game puzzle.pzs already exists. Overwrite?");
-    EXPECT_EQ(overwriteQuestion(Language::German, path),
-              utf8("Spiel puzzle.pzs existiert bereits. Überschreiben?"));
-    EXPECT_EQ(saveFailedMessage(Language::English, path),
-              "Cannot save game puzzle.pzs. Drive full or not writable.");
-    EXPECT_EQ(saveFailedMessage(Language::German, path),
+    EXPECT_EQ(overwriteQuestion(path), "Game puzzle.pzs already exists. Overwrite?");
+    EXPECT_EQ(saveFailedMessage(path), "Cannot save game puzzle.pzs. Drive full or not writable.");
+    EXPECT_EQ(loadFailedMessage(path), "Error occurred while loading file puzzle.pzs!");
+    ScopedLanguage german(Language::German);
+    ASSERT_TRUE(german.installed());
+    EXPECT_EQ(overwriteQuestion(path), utf8("Spiel puzzle.pzs existiert bereits. Überschreiben?"));
+    EXPECT_EQ(saveFailedMessage(path),
               utf8("Kann Spiel puzzle.pzs nicht speichern. Datenträger voll oder nicht "
                    "beschreibbar."));
-    EXPECT_EQ(loadFailedMessage(Language::English, path), "Error occured while loading file puzzle.pzs!");
-    EXPECT_EQ(loadFailedMessage(Language::German, path), "Fehler beim Laden des Spiels puzzle.pzs!");
+    EXPECT_EQ(loadFailedMessage(path), "Fehler beim Laden des Spiels puzzle.pzs!");
+}
+
+// A file name that looks like a place marker is shown as it is.
+TEST(Texts, FileNameIsNotReadAsPlaceMarker) {
+    ScopedLanguage german(Language::German);
+    EXPECT_EQ(overwriteQuestion("/tmp/%1%2.pzs"), utf8("Spiel %1%2.pzs existiert bereits. Überschreiben?"));
 }
 
 TEST(Texts, EveryLanguageButOneIsEnglish) {
     for (const Language language : {Language::NotChosen, Language::English, Language::French}) {
-        EXPECT_EQ(missingLibraryMessage(language), "Can't find file kelm.dat. Program aborted.");
-        EXPECT_EQ(loadFailedMessage(language, "a.pzs"), "Error occured while loading file a.pzs!");
-        EXPECT_EQ(categoryName(language, 0), "humans");
+        ScopedLanguage installed(language);
+        EXPECT_EQ(missingLibraryMessage(), "Can't find file kelm.dat. Program aborted.");
+        EXPECT_EQ(loadFailedMessage("a.pzs"), "Error occurred while loading file a.pzs!");
+        EXPECT_EQ(categoryName(0), "humans");
     }
-    EXPECT_EQ(missingLibraryMessage(Language::German),
+    ScopedLanguage german(Language::German);
+    EXPECT_EQ(missingLibraryMessage(),
               "Datei kelm.dat konnte nicht gefunden werden. Programm wird abgebrochen.");
 }
 
@@ -56,18 +66,19 @@ TEST(Texts, CategoryNamesInBothLanguages) {
                             "Zwillingstangrams",
                             "Konvexe Tangrams",
                             "Buchstaben und Ziffern"};
+    for (int category = 0; category < 8; ++category)
+        EXPECT_EQ(categoryName(category), utf8(english[category]));
+    ScopedLanguage installed(Language::German);
     for (int category = 0; category < 8; ++category) {
-        EXPECT_EQ(categoryName(Language::English, category), utf8(english[category]));
-        EXPECT_EQ(categoryName(Language::German, category), utf8(german[category]));
-        EXPECT_LE(categoryName(Language::German, category).size(), 25);
+        EXPECT_EQ(categoryName(category), utf8(german[category]));
+        EXPECT_LE(categoryName(category).size(), 25);
     }
 }
 
 TEST(Texts, CategoryOutsideTheTableHasNoName) {
-    for (const int category : {-1, 8, 1000}) {
-        EXPECT_TRUE(categoryName(Language::English, category).isEmpty());
-        EXPECT_TRUE(categoryName(Language::German, category).isEmpty());
-    }
+    ScopedLanguage installed(Language::German);
+    for (const int category : {-1, 8, 1000})
+        EXPECT_TRUE(categoryName(category).isEmpty());
 }
 
 TEST(Texts, PzsExtensionReplacesOrAdds) {
@@ -96,18 +107,21 @@ TEST(Texts, EverySaveFaultHasItsOwnMessageInBothLanguages) {
                                 SaveFault::TooLarge, SaveFault::NotProgressFile, SaveFault::InUse};
     QStringList seen;
     for (const SaveFault fault : faults) {
-        const QString english = saveFailedMessage(Language::English, path, fault);
-        const QString german = saveFailedMessage(Language::German, path, fault);
+        const QString english = saveFailedMessage(path, fault);
         EXPECT_TRUE(english.startsWith("Cannot save game puzzle.pzs. ")) << english.toStdString();
-        EXPECT_TRUE(german.startsWith("Kann Spiel puzzle.pzs nicht speichern. "))
-            << german.toStdString();
-        EXPECT_EQ(saveFailedMessage(languageFromSetting(7), path, fault), english);
-        seen << english << german;
+        seen << english;
+    }
+    EXPECT_EQ(saveFailedMessage(path, SaveFault::NotWritable), saveFailedMessage(path));
+    ScopedLanguage german(Language::German);
+    ASSERT_TRUE(german.installed());
+    for (const SaveFault fault : faults) {
+        const QString text = saveFailedMessage(path, fault);
+        EXPECT_TRUE(text.startsWith("Kann Spiel puzzle.pzs nicht speichern. ")) << text.toStdString();
+        seen << text;
     }
     seen.removeDuplicates();
     EXPECT_EQ(seen.size(), 10);
-    EXPECT_EQ(saveFailedMessage(Language::English, path, SaveFault::NotWritable), saveFailedMessage(Language::English, path));
-    EXPECT_EQ(saveFailedMessage(Language::German, path, SaveFault::FolderInTheWay),
+    EXPECT_EQ(saveFailedMessage(path, SaveFault::FolderInTheWay),
               utf8("Kann Spiel puzzle.pzs nicht speichern. Dort steht ein Ordner gleichen "
                    "Namens."));
 }

@@ -2,6 +2,7 @@
 // What the statistics, the selection dialog's arrows and the preview's caption make of a
 // category's progress.
 #include "game/progressqueries.h"
+#include "tests/unit/language_support.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,7 @@ TEST(PreviewCaption, NamesCategoryNumberAndWhatBecameOfIt) {
     state->currentStatus() = PatternStatus::givenUp();
     EXPECT_EQ(previewCaption(*state), "animals - 12 - dropped");
     state->language = Language::German;
+    const tangram::testing::ScopedLanguage german(Language::German);
     EXPECT_EQ(previewCaption(*state), "Tiere - 12 - aufgegeben");
     state->currentStatus() = PatternStatus().markedDone();
     EXPECT_EQ(previewCaption(*state), QString::fromUtf8("Tiere - 12 - gelöst"));
@@ -101,6 +103,7 @@ TEST(PreviewCaption, EveryLanguageButGermanIsEnglishLikeTheOtherWindows) {
     state->category = 0;
     for (const Language language : {Language::NotChosen, Language::English, Language::French}) {
         state->language = language;
+        const tangram::testing::ScopedLanguage installed(language);
         EXPECT_EQ(previewCaption(*state), "humans - 1");
     }
 }

@@ -6,6 +6,7 @@
 #include "data/texts.h"
 #include "model/libraryrecord.h"
 #include "services/settingsstore.h"
+#include "services/translations.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,6 +51,14 @@ public:
     QString openPath;                    // the file chosen in "load"; empty cancels
     QStringList errors;
     bool goOnWithoutSaving = false; // the answer when progress cannot be saved
+    std::vector<Language> languages; // every language the session announced, in order
+
+    // Installs the language's texts as the main window does; English again when the host goes.
+    ~RecordingHost() override { Translations::install(Language::English); }
+    void languageChanged(Language language) override {
+        languages.push_back(language);
+        Translations::install(language);
+    }
 
     ModalResult askPage(MessagePage page) override {
         log.push_back("ask " + pageName(page));
@@ -220,6 +229,7 @@ TEST_F(GameSessionTest, MissingLibraryGivesTheMessageInTheStoredLanguage) {
     EXPECT_FALSE(german.start(dir.path()));
     EXPECT_EQ(german.libraryError(),
               "Datei kelm.dat konnte nicht gefunden werden. Programm wird abgebrochen.");
+    EXPECT_EQ(host.languages, (std::vector<Language>{Language::NotChosen, Language::German}));
     EXPECT_TRUE(host.log.empty()) << "nothing is shown before the program ends";
 }
 
@@ -235,7 +245,7 @@ TEST_F(GameSessionTest, StoredProgressIsLoadedAndAVanishedFileReportedButKept) {
     session = std::make_unique<GameSession>(*settings, board, host);
     ASSERT_TRUE(session->start(dir.path()));
     EXPECT_EQ(host.take(), (Log{"error", "state changed"}));
-    EXPECT_EQ(host.errors.value(0), loadFailedMessage(Language::NotChosen, gone));
+    EXPECT_EQ(host.errors.value(0), loadFailedMessage(gone));
     EXPECT_EQ(session->state().progressPath, gone);
     EXPECT_FALSE(session->state().modified);
 }
@@ -355,7 +365,7 @@ TEST_F(GameSessionTest, AFailedSaveAsksBeforeAnythingIsDropped) {
     EXPECT_FALSE(session->close());
     EXPECT_TRUE(session->state().modified);
     EXPECT_EQ(settings->read(SettingKeys::level), 1) << "no setting written on going back";
-    EXPECT_EQ(host.errors.value(0), saveFailedMessage(Language::NotChosen, unwritable));
+    EXPECT_EQ(host.errors.value(0), saveFailedMessage(unwritable));
 
     // Going on drops it, as the player chose.
     host.take();
@@ -492,8 +502,11 @@ TEST_F(GameSessionTest, ClosingWithoutSavingWhenThePlayerSaysSo) {
 
 TEST_F(GameSessionTest, LanguageChangeIsStoredAndShownAtOnce) {
     start();
+    EXPECT_EQ(host.languages, std::vector<Language>{Language::NotChosen}) << "at the start";
     session->setLanguage(Language::German);
     EXPECT_EQ(host.take(), Log{"state changed"});
+    EXPECT_EQ(host.languages, (std::vector<Language>{Language::NotChosen, Language::German}))
+        << "announced before the windows are told to show the state";
     EXPECT_TRUE(session->state().german());
 }
 

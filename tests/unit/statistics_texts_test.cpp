@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every wording case of the statistics dialog, in both languages.
 #include "dialogs/statisticstexts.h"
+#include "tests/unit/language_support.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace {
+
+using tangram::testing::ScopedLanguage;
 
 constexpr Language kEnglish = Language::English;
 constexpr Language kGerman = Language::German;
@@ -39,17 +42,18 @@ struct TitleCase {
     const char16_t* expected;
 };
 
-class StatisticsTitle : public testing::TestWithParam<TitleCase> {};
+class StatisticsTitle : public ::testing::TestWithParam<TitleCase> {};
 
 TEST_P(StatisticsTitle, NamesGameAndCategory) {
     const TitleCase& c = GetParam();
-    EXPECT_EQ(statisticsTitle(c.language, c.category, QString::fromUtf8(c.path)),
+    const ScopedLanguage installed(c.language);
+    EXPECT_EQ(statisticsTitle(c.category, QString::fromUtf8(c.path)),
               QString::fromUtf16(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BothLanguages, StatisticsTitle,
-    testing::Values(
+    ::testing::Values(
         TitleCase{kGerman, 1, "/home/anna/spiele/puzzle.pzs",
                   u"Tangram Statistik für Spiel puzzle - Kategorie: Tiere"},
         TitleCase{kEnglish, 1, "/home/anna/spiele/puzzle.pzs",
@@ -75,16 +79,17 @@ void PrintTo(const SentenceCase& c, std::ostream* os) {
         << ", P " << c.counts.points;
 }
 
-class SolvedSentence : public testing::TestWithParam<SentenceCase> {};
+class SolvedSentence : public ::testing::TestWithParam<SentenceCase> {};
 
 TEST_P(SolvedSentence, MatchesTheGameWording) {
     const SentenceCase& c = GetParam();
-    EXPECT_EQ(solvedSentence(c.language, c.counts), QString::fromUtf16(c.expected));
+    const ScopedLanguage installed(c.language);
+    EXPECT_EQ(solvedSentence(c.counts), QString::fromUtf16(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BothLanguages, SolvedSentence,
-    testing::Values(
+    ::testing::Values(
         SentenceCase{kGerman, withHelp(40, {}), u"Bisher wurde noch kein Tangram gelöst !!!"},
         SentenceCase{kEnglish, withHelp(40, {}), u"Until now no Tangram was solved !!!"},
         SentenceCase{kGerman, withHelp(40, {0, 1}),
@@ -99,11 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
         SentenceCase{kEnglish, withHelp(1000, {500, 0, 0, 0, 0, 0, 0, 500}),
                      u"Until now 500 out of total 1000 Tangrams were solved."}));
 
-class HelpSentence : public testing::TestWithParam<SentenceCase> {};
+class HelpSentence : public ::testing::TestWithParam<SentenceCase> {};
 
 TEST_P(HelpSentence, MatchesTheGameWording) {
     const SentenceCase& c = GetParam();
-    EXPECT_EQ(helpSentence(c.language, c.counts), QString::fromUtf16(c.expected));
+    const ScopedLanguage installed(c.language);
+    EXPECT_EQ(helpSentence(c.counts), QString::fromUtf16(c.expected));
 }
 
 // Three histograms reach every fragment: all groups empty, all groups at one pattern, all groups
@@ -115,9 +121,9 @@ const StatisticsCounts kSeveralInEachGroup = withHelp(30, {2, 1, 2, 3, 1, 2, 3, 
 
 INSTANTIATE_TEST_SUITE_P(
     BothLanguages, HelpSentence,
-    testing::Values(
+    ::testing::Values(
         SentenceCase{kGerman, kNoneInAnyGroup,
-                     u"Du hast für kein Tangram keine, für kein Tamgram wenig, für kein Tangram "
+                     u"Du hast für kein Tangram keine, für kein Tangram wenig, für kein Tangram "
                      u"etwas mehr und für kein Tangram viel Hilfe benötigt. Du hast kein Tangram "
                      u"aufgegeben."},
         SentenceCase{kEnglish, kNoneInAnyGroup,
@@ -130,10 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
                      u"aufgegeben."},
         SentenceCase{kEnglish, kOneInEachGroup,
                      u"For one Tangram you didn't need any help. For one Tangram you needed "
-                     u"little, for one Tangram some more and für one Tangram much help. You "
+                     u"little, for one Tangram some more and for one Tangram much help. You "
                      u"dropped one Tangram."},
         SentenceCase{kGerman, kSeveralInEachGroup,
-                     u"Du hast für 2 Tangrams keine, für 3 Tangrama wenig, für 4 Tangrams etwas "
+                     u"Du hast für 2 Tangrams keine, für 3 Tangrams wenig, für 4 Tangrams etwas "
                      u"mehr und für 5 Tangrams viel Hilfe benötigt. Du hast 6 Tangrams "
                      u"aufgegeben."},
         SentenceCase{kEnglish, kSeveralInEachGroup,
@@ -146,16 +152,17 @@ INSTANTIATE_TEST_SUITE_P(
                      u"little, for one Tangram some more and for no Tangram much help. You "
                      u"dropped no Tangram."}));
 
-class PointsSentence : public testing::TestWithParam<SentenceCase> {};
+class PointsSentence : public ::testing::TestWithParam<SentenceCase> {};
 
 TEST_P(PointsSentence, MatchesTheGameWording) {
     const SentenceCase& c = GetParam();
-    EXPECT_EQ(pointsSentence(c.language, c.counts), QString::fromUtf16(c.expected));
+    const ScopedLanguage installed(c.language);
+    EXPECT_EQ(pointsSentence(c.counts), QString::fromUtf16(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BothLanguages, PointsSentence,
-    testing::Values(
+    ::testing::Values(
         // Some patterns still open, some points.
         SentenceCase{kGerman, withHelp(10, {1, 1}),
                      u"Du hast bisher 13 von 70 möglichen Punkten erreicht."},

@@ -4,6 +4,7 @@
 // answer the session's questions. Driven offscreen with the other windows replaced by a scripted
 // stand-in and modal dialogs answered by timers. The flows themselves are tested on the session.
 #include "data/texts.h"
+#include "tests/unit/language_support.h"
 #include "model/cellgrid.h"
 #include "services/settingsstore.h"
 #include "ui/Main.h"
@@ -92,13 +93,21 @@ std::shared_ptr<bool> answerFileDialog(const QString& name) {
     });
 }
 
+// Answers the next message box with `button`; keeps its text and, for a yes/no question, whether
+// No stands left of Yes.
 std::shared_ptr<bool> answerMessageBox(QMessageBox::StandardButton button,
-                                       QString* text = nullptr) {
-    return whenModal([button, text](QWidget* w) {
+                                       QString* text = nullptr, bool* noLeftOfYes = nullptr) {
+    return whenModal([button, text, noLeftOfYes](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         QVERIFY(box);
         if (text) {
             *text = box->text();
+        }
+        if (noLeftOfYes) {
+            QAbstractButton* no = box->button(QMessageBox::No);
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            QVERIFY(no && yes);
+            *noLeftOfYes = no->mapToGlobal(QPoint()).x() < yes->mapToGlobal(QPoint()).x();
         }
         box->done(button);
     });
@@ -176,7 +185,7 @@ private Q_SLOTS:
         w.move(300, 200);
         w.show();
         QTRY_VERIFY(*answered);
-        QCOMPARE(text, loadFailedMessage(Language::NotChosen, gone));
+        QCOMPARE(text, loadFailedMessage(gone));
         // Shown over the main window, not at a corner of the screen.
         QVERIFY2((centre - w.geometry().center()).manhattanLength() < 60,
                  qPrintable(QStringLiteral("box centre %1,%2").arg(centre.x()).arg(centre.y())));
@@ -195,14 +204,16 @@ private Q_SLOTS:
         // The same name again: No shows the file dialog again, and cancelling there chooses
         // nothing.
         QString question;
+        bool noLeftOfYes = false;
         auto first = answerFileDialog(programDir() + "puzzle.pzs");
         QTimer::singleShot(300, [&] {
-            answerMessageBox(QMessageBox::No, &question);
+            answerMessageBox(QMessageBox::No, &question, &noLeftOfYes);
             QTimer::singleShot(300, [] { answerFileDialog(QString()); });
         });
         QVERIFY(w.askSavePath(programDir(), QString()).isEmpty());
         QVERIFY(*first);
-        QCOMPARE(question, overwriteQuestion(Language::English, programDir() + "puzzle.pzs"));
+        QCOMPARE(question, overwriteQuestion(programDir() + "puzzle.pzs"));
+        QVERIFY2(noLeftOfYes, "the buttons stand as on the game's own pages");
         // Yes takes it.
         auto again = answerFileDialog(programDir() + "puzzle.pzs");
         QTimer::singleShot(300, [] { answerMessageBox(QMessageBox::Yes); });
@@ -239,10 +250,17 @@ private Q_SLOTS:
                     ->toolTip()
                     .startsWith(QStringLiteral("Ich hol mir einen alten Spielstand.")));
         QCOMPARE(w.toolButton(ToolButtonId::Tongue)->statusTip(),
-                 QStringLiteral("I don't speak german."));
+                 QStringLiteral("I don't speak German."));
         QCOMPARE(w.toolButton(ToolButtonId::Buildings)->statusTip(),
                  QStringLiteral("Kategorie: Gebäude und Schiffe"));
+        // The key names in the tooltips are German too.
+        QVERIFY2(w.toolButton(ToolButtonId::Load)->toolTip().endsWith(QStringLiteral("(Strg+O)")),
+                 qPrintable(w.toolButton(ToolButtonId::Load)->toolTip()));
+        const QString pageDown = w.toolButton(ToolButtonId::Up)->toolTip();
+        QVERIFY2(!pageDown.contains(QStringLiteral("PgDown")) && pageDown.endsWith(QStringLiteral("(Bild abwärts)")),
+                 qPrintable(pageDown));
         w.session().setLanguage(Language::English);
+        QVERIFY(w.toolButton(ToolButtonId::Load)->toolTip().endsWith(QStringLiteral("(Ctrl+O)")));
         QCOMPARE(w.toolButton(ToolButtonId::Convex)->statusTip(),
                  QStringLiteral("Category: convex Tangrams"));
         QVERIFY(w.toolButton(ToolButtonId::Rules)->toolTip().contains("F1"));
@@ -256,13 +274,24 @@ private Q_SLOTS:
         auto saved = answerFileDialog(programDir() + "mine.pzs");
         w.session().saveAs();
         QVERIFY(*saved);
+        // Every hint in both languages, worded with the translations installed by hand.
+        auto hintsIn = [](Language language) {
+            const testing::ScopedLanguage installed(language);
+            QStringList hints;
+            for (int id = 0; id < kToolButtonCount; ++id)
+                hints << hintText(static_cast<ToolButtonId>(id));
+            return hints;
+        };
+        const QStringList english = hintsIn(Language::English);
+        const QStringList german = hintsIn(Language::German);
         for (const Language language : {Language::German, Language::English, Language::German}) {
             dialogs.chosenLanguage = language;
             w.TongueBtnClick();
+            const QStringList& hints = language == Language::German ? german : english;
             for (int id = 0; id < kToolButtonCount; ++id) {
                 const auto button = static_cast<ToolButtonId>(id);
-                QCOMPARE(w.toolButton(button)->statusTip(), hintText(button, language));
-                QVERIFY(w.toolButton(button)->toolTip().startsWith(hintText(button, language)));
+                QCOMPARE(w.toolButton(button)->statusTip(), hints[id]);
+                QVERIFY(w.toolButton(button)->toolTip().startsWith(hints[id]));
             }
             QCOMPARE(w.windowTitle(), language == Language::German
                                           ? QStringLiteral("Wimbo Tangram - Spiel mine.pzs")
@@ -270,10 +299,8 @@ private Q_SLOTS:
             QVERIFY(dialogs.log.endsWith("preview"));
         }
         // The German and English hints really differ for every button.
-        for (int id = 0; id < kToolButtonCount; ++id) {
-            const auto button = static_cast<ToolButtonId>(id);
-            QVERIFY(hintText(button, Language::English) != hintText(button, Language::German));
-        }
+        for (int id = 0; id < kToolButtonCount; ++id)
+            QVERIFY(english[id] != german[id]);
     }
 
     void firstActivationShowsSplashThenLanguage() {

@@ -2,6 +2,7 @@
 // The pattern selection dialog driven offscreen: thumbnails and markers read back from the painted
 // box, the scroll range, the searches for open patterns and the choosing click.
 #include "data/gamestate.h"
+#include "tests/unit/language_support.h"
 #include "dialogs/Select.h"
 #include "dialogs/selectmarkers.h"
 
@@ -360,6 +361,7 @@ void SelectDialogTest::execReturnsAcceptedAfterAClick() {
 void SelectDialogTest::textsFollowTheLanguageAtEveryShow() {
     auto state = stateWith(40, 1);
     state->language = Language::German;
+    auto german = std::make_unique<testing::ScopedLanguage>(Language::German);
     TSelectDlg dialog(*state);
     dialog.show();
     auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"));
@@ -369,20 +371,21 @@ void SelectDialogTest::textsFollowTheLanguageAtEveryShow() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Tangram wählen"));
     QCOMPARE(cancel->text(), QStringLiteral("Abbruch"));
     QCOMPARE(prev->toolTip(),
-             QStringLiteral("Welches vorhergehende Tangrams hab ich noch nicht geschafft?"));
+             QStringLiteral("Welches vorhergehende Tangram hab ich noch nicht geschafft?"));
     QCOMPARE(next->toolTip(),
              QStringLiteral("Welches folgende Tangram hab ich noch nicht geschafft?"));
     QCOMPARE(box->toolTip(),
-             QStringLiteral("Ein Mausklick und schon gehts mit diesem Tangram los."));
+             QStringLiteral("Ein Mausklick und schon geht's mit diesem Tangram los."));
     dialog.hide();
 
     state->language = Language::NotChosen; // not chosen yet: English
+    german.reset();
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Tangram"));
     QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
-    QCOMPARE(prev->toolTip(), QStringLiteral("Which previous Tangram I havn't solved yet?"));
-    QCOMPARE(next->toolTip(), QStringLiteral("Which following Tangram I havn't solved yet?"));
-    QCOMPARE(box->toolTip(), QStringLiteral("A mouselick and the Tangram is selected."));
+    QCOMPARE(prev->toolTip(), QStringLiteral("Which previous Tangram I haven't solved yet?"));
+    QCOMPARE(next->toolTip(), QStringLiteral("Which following Tangram I haven't solved yet?"));
+    QCOMPARE(box->toolTip(), QStringLiteral("A mouse click and the Tangram is selected."));
 }
 
 QTEST_MAIN(SelectDialogTest)

@@ -2,6 +2,7 @@
 // The statistics dialog driven offscreen: what its labels say, what its gauges and its help bar
 // paint, and that every show recounts the status bytes.
 #include "data/gamestate.h"
+#include "tests/unit/language_support.h"
 #include "dialogs/Statis.h"
 #include "dialogs/gauge.h"
 
@@ -133,6 +134,7 @@ void StatisticsDialogTest::gaugeTextIsExclusiveOrOverFillAndGround() {
 void StatisticsDialogTest::nothingSolvedShowsEmptyBarAndZeroGauges() {
     auto state = std::make_unique<GameState>();
     state->language = Language::German;
+    const testing::ScopedLanguage german(Language::German);
     state->setPatternCount(25);
     state->status[5] = 4; // help used, not done
     TStatDlg dialog(*state);
@@ -157,6 +159,7 @@ void StatisticsDialogTest::everyShowRecountsAndFollowsTheLanguage() {
     dialog.hide();
 
     state->language = Language::German;
+    const testing::ScopedLanguage german(Language::German);
     for (int n = 1; n <= 10; ++n)
         state->status[static_cast<std::size_t>(n)] = 8;
     dialog.show();

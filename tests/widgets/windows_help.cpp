@@ -3,6 +3,7 @@
 // topic of the language, a missing document is reported in the player's language, and the
 // document itself has both topics, working links and the whole of the rules in both languages.
 #include "dialogs/HelpViewer.h"
+#include "tests/unit/language_support.h"
 #include "tests/widgets/windows_support.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -116,11 +117,20 @@ private Q_SLOTS:
         QVERIFY(viewer.browser()->toPlainText().contains(QStringLiteral("Spielstände")));
 
         state.language = Language::German;
+        auto german = std::make_unique<testing::ScopedLanguage>(Language::German);
         QVERIFY(viewer.showRules(state));
         QCOMPARE(viewer.browser()->source().fragment(), QStringLiteral("Das_Spiel"));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Wimbo Tangram - Spielregeln"));
+        QCOMPARE(viewer.findChild<QPushButton*>(QStringLiteral("CloseBtn"))->text(),
+                 QStringLiteral("Schließen"));
         QTRY_VERIFY(scrolledTo(viewer.browser(), QStringLiteral("Das_Spiel")));
         QVERIFY(viewer.browser()->verticalScrollBar()->value() < 100);
+        // A switch back to English while the window is open retitles it as soon as Qt passes the
+        // change on.
+        german.reset();
+        QTRY_COMPARE(viewer.windowTitle(), QStringLiteral("Wimbo Tangram - Rules"));
+        QCOMPARE(viewer.findChild<QPushButton*>(QStringLiteral("CloseBtn"))->text(),
+                 QStringLiteral("Close"));
 
         viewer.close();
         QVERIFY(!viewer.isVisible());
@@ -149,6 +159,7 @@ private Q_SLOTS:
         QTemporaryDir empty;
         GameState state;
         state.language = languageFromSetting(language);
+        const testing::ScopedLanguage installed(state.language);
         state.programDir = empty.path() + QLatin1Char('/');
         HelpViewer viewer;
         QString message;

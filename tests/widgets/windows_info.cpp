@@ -2,11 +2,14 @@
 // The info dialog offscreen: title by language, name and version down the left, credits with the
 // licence, and its OK result.
 #include "dialogs/Info.h"
+#include "tests/unit/language_support.h"
 #include "tests/widgets/windows_support.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <memory>
 
 using namespace tangram;
 using testing::whenModal;
@@ -30,10 +33,11 @@ private Q_SLOTS:
         QFETCH(int, language);
         QFETCH(QString, title);
         QFETCH(QString, creditsWord);
-        GameState state;
-        state.language = languageFromSetting(1 - language); // the dialog is built in the other language
-        TMultiDlg dialog(state);
-        state.language = languageFromSetting(language);
+        // The dialog is built in the other language.
+        auto other = std::make_unique<testing::ScopedLanguage>(languageFromSetting(1 - language));
+        TMultiDlg dialog;
+        other.reset();
+        const testing::ScopedLanguage installed(languageFromSetting(language));
         QString seenTitle;
         QString seenCredits;
         auto answered = whenModal([&](QWidget* open) {
@@ -50,8 +54,7 @@ private Q_SLOTS:
     }
 
     void nameAndVersionStandDownTheLeft() {
-        GameState state;
-        TMultiDlg dialog(state);
+        TMultiDlg dialog;
         dialog.show();
         auto* name = dialog.findChild<QLabel*>(QStringLiteral("ProgramLabel"));
         auto* version = dialog.findChild<QLabel*>(QStringLiteral("VersionLabel"));

@@ -23,8 +23,8 @@ private Q_SLOTS:
         TTongueDlg dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Wimbo Tangram V2.7"));
         QCOMPARE(dialog.size(), QSize(320, 91));
-        QCOMPARE(dialog.EnglishBtn()->text(), QStringLiteral("I speak english."));
-        QCOMPARE(dialog.GermanBtn()->text(), QStringLiteral("Ich spreche deutsch."));
+        QCOMPARE(dialog.EnglishBtn()->text(), QStringLiteral("I speak English."));
+        QCOMPARE(dialog.GermanBtn()->text(), QStringLiteral("Ich spreche Deutsch."));
         QCOMPARE(dialog.EnglishBtn()->size(), QSize(221, 27));
         QCOMPARE(dialog.GermanBtn()->size(), QSize(221, 27));
         QVERIFY(dialog.EnglishBtn()->y() < dialog.GermanBtn()->y());

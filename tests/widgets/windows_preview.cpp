@@ -2,6 +2,7 @@
 // The preview window offscreen: the silhouette read back pixel by pixel, the caption with its
 // suffixes in both languages, and the position kept in the settings between runs.
 #include "data/language.h"
+#include "tests/unit/language_support.h"
 #include "dialogs/pattern.h"
 #include "services/settingsstore.h"
 
@@ -155,6 +156,7 @@ private Q_SLOTS:
         state->setPatternCount(20);
         state->setLevel(12);
         state->language = languageFromSetting(language);
+        const testing::ScopedLanguage installed(state->language);
         state->status[12] = static_cast<std::uint8_t>(status);
         TPatForm window(*state, *m_settings);
         QCOMPARE(window.toolTip(), caption); // the whole caption, where the title bar cuts it
@@ -172,6 +174,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("animals - 1 - solved"));
         state->language = Language::German;
+        const testing::ScopedLanguage german(Language::German);
         window.repaint();
         QCOMPARE(window.windowTitle(), QStringLiteral("Tiere - 1 - gelöst"));
         state->category = 7;

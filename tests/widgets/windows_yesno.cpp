@@ -2,6 +2,7 @@
 // The message dialog driven offscreen: every page's name, text and buttons in each language, the
 // modal result of every button, Escape, Enter and the close box, and the page kept between calls.
 #include "dialogs/YesNo.h"
+#include "tests/unit/language_support.h"
 #include "tests/widgets/windows_support.h"
 
 #include <QLabel>
@@ -23,8 +24,7 @@ struct Expected {
     const char* french;
 };
 
-// The nine pages and their texts; French pages 2, 5 and 6 borrow the English text, 7 and 8
-// have none.
+// The nine pages and their texts; French has four of them and shows English on the others.
 const Expected kPages[10] = {
     {},
     {"won", "Hurra, geschafft!", "Hurrah, you did it!", "Super, tu as réussi!"},
@@ -37,9 +37,10 @@ const Expected kPages[10] = {
     {"toslow", "Du warst leider zu langsam!", "Sorry, you weren't quick enough!",
      "Sorry, you weren't quick enough!"},
     {"allsolved", "Gratulation, Du hast alle Stufen gelöst.",
-     "Congratulation, you solved all levels.", "Congratulation, you solved all levels."},
-    {"gameover", "Das Spiel ist leider aus.", "Sorry, game over!", ""},
-    {"nextlevel", "Auf zur nächsten Stufe!", "The next level is waiting!", ""},
+     "Congratulations, you solved all levels.", "Congratulations, you solved all levels."},
+    {"gameover", "Das Spiel ist leider aus.", "Sorry, game over!", "Sorry, game over!"},
+    {"nextlevel", "Auf zur nächsten Stufe!", "The next level is waiting!",
+     "The next level is waiting!"},
     {"lost", "Du hast leider verloren!", "Sorry, that was it!", "Tu as malheureusement perdu!"},
 };
 
@@ -95,12 +96,10 @@ class YesNoTest : public QObject {
 
 private Q_SLOTS:
     void init() {
-        m_state = std::make_unique<GameState>();
-        m_dialog = std::make_unique<TYesNoDlg>(*m_state);
+        m_dialog = std::make_unique<TYesNoDlg>();
     }
     void cleanup() {
         m_dialog.reset();
-        m_state.reset();
     }
 
     void windowIsTheGamesSmallDialog() {
@@ -120,7 +119,7 @@ private Q_SLOTS:
     void everyPageShowsItsTextAndButtons() {
         QFETCH(int, language);
         QFETCH(int, page);
-        m_state->language = languageFromSetting(language);
+        const testing::ScopedLanguage installed(languageFromSetting(language));
         Seen seen;
         auto answered = whenModal([&](QWidget* dialog) {
             seen = look(dialog, page);
@@ -252,18 +251,16 @@ private Q_SLOTS:
                    button(dialog, 3, 1)->text();
             button(dialog, 3, 2)->click();
         };
-        m_state->language = Language::English;
         whenModal(answer);
         int(m_dialog->showPage(static_cast<MessagePage>(3)));
         QCOMPARE(text, QStringLiteral("Do you really want to go?|Yes"));
-        m_state->language = Language::German;
+        const testing::ScopedLanguage german(Language::German);
         whenModal(answer);
         int(m_dialog->showPage(static_cast<MessagePage>(3)));
         QCOMPARE(text, QStringLiteral("Willst Du wirklich schon aufhören?|Ja"));
     }
 
 private:
-    std::unique_ptr<GameState> m_state;
     std::unique_ptr<TYesNoDlg> m_dialog;
 };
 
