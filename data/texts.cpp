@@ -75,6 +75,12 @@ QString webPageFailedMessage() {
                                        "The web page could not be opened: no web browser was found.");
 }
 
+QString settingsNotSavedMessage(const QString& location) {
+    return QCoreApplication::translate("Texts", "Your settings could not be saved in %1. The game "
+                                                "will start with the settings it had before.")
+        .arg(location);
+}
+
 QString categoryName(int category) {
     static const std::array<const char*, 8> names{
         QT_TRANSLATE_NOOP("Categories", "humans"),

@@ -35,6 +35,8 @@ QString goBackCaption();
 QString continueWithoutSavingCaption();
 // The web page could not be opened (no browser, or the address was refused).
 QString webPageFailedMessage();
+// The settings could not be written at close; `location` is where they are kept.
+QString settingsNotSavedMessage(const QString& location);
 
 // Name of category 0..7; an empty text for any other category, so that a damaged settings value
 // shows nothing rather than crashing.

@@ -3,6 +3,7 @@
 
 #include "data/patternlibrary.h"
 #include "data/progressfile.h"
+#include "data/texts.h"
 #include "services/settingsstore.h"
 
 #include <QDateTime>
@@ -172,11 +173,15 @@ bool GameSession::close() {
     if (!keepProgressBefore()) {
         return false;
     }
-    m_settings.write(SettingKeys::sound, m_soundOn);
-    m_settings.write(SettingKeys::level, m_state.level());
-    m_settings.write(SettingKeys::group, m_state.category);
-    m_settings.write(SettingKeys::tongue, languageSetting(m_state.language));
-    m_settings.write(SettingKeys::save, m_state.progressPath);
+    bool written = m_settings.write(SettingKeys::sound, m_soundOn);
+    written = m_settings.write(SettingKeys::level, m_state.level()) && written;
+    written = m_settings.write(SettingKeys::group, m_state.category) && written;
+    written = m_settings.write(SettingKeys::tongue, languageSetting(m_state.language)) && written;
+    written = m_settings.write(SettingKeys::save, m_state.progressPath) && written;
+    if (!written) {
+        // Said once: the window's own settings that follow would fail the same way.
+        m_host.showError(settingsNotSavedMessage(m_settings.location()));
+    }
     return true;
 }
 

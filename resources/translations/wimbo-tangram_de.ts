@@ -277,6 +277,10 @@
         <source>The web page could not be opened: no web browser was found.</source>
         <translation>Die Webseite konnte nicht geöffnet werden: kein Webbrowser gefunden.</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved in %1. The game will start with the settings it had before.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Das Spiel startet mit den Einstellungen, die es vorher hatte.</translation>
+    </message>
 </context>
 <context>
     <name>tangram::HelpViewer</name>

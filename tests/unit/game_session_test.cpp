@@ -510,4 +510,13 @@ TEST_F(GameSessionTest, LanguageChangeIsStoredAndShownAtOnce) {
     EXPECT_TRUE(session->state().german());
 }
 
+TEST_F(GameSessionTest, SettingsThatCannotBeWrittenAtCloseAreReportedOnce) {
+    writeFile(path("blocker"), "x"); // a settings file below a regular file cannot be written
+    settings = std::make_unique<SettingsStore>(path("blocker/settings.ini"));
+    start();
+    ASSERT_TRUE(session->close());
+    EXPECT_EQ(host.take(), Log{"error"});
+    EXPECT_EQ(host.errors.value(0), settingsNotSavedMessage(settings->location()));
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // The validity rules, each caught by a deliberately broken figure, and the source errors named
 // by file, line, figure and piece.
 #include "patterns_support.h"
+#include "tools/patterns/sourceparser.h"
 #include "tools/patterns/figurechecker.h"
 #include "tools/patterns/silhouette.h"
 
@@ -303,4 +304,20 @@ TEST(FigureLibrary, WritesTwentyTwoByteRecords) {
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[10]), p4.column);
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[11]), p4.row);
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[12]), p4.orientation);
+}
+
+// A line of nothing but blank characters is an empty line, whichever blanks they are: vertical
+// tabs and form feeds once reached the word list as a line without words.
+TEST(SourceParser, BlankLinesOfAnyKindAreSkipped) {
+    for (const char* blank : {"\v", "\f", " \v\t\f ", "\v# a comment"}) {
+        std::vector<std::string> errors;
+        const std::string text = std::string("category 1 Animals | Tiere\n") + blank + "\n";
+        const tangram::patterns::CategorySource source =
+            tangram::patterns::parseCategorySource(text, "blank.tangrams", errors);
+        EXPECT_TRUE(errors.empty()) << (errors.empty() ? "" : errors.front());
+        EXPECT_EQ(source.category, 1);
+    }
+    std::vector<std::string> errors;
+    tangram::patterns::parseCategorySource("\v", "only.tangrams", errors);
+    EXPECT_FALSE(errors.empty()) << "a file without its category line is still refused";
 }

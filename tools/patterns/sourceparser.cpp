@@ -14,11 +14,15 @@ constexpr Exact kOne{1, 0};
 constexpr Exact kTwo{2, 0};
 constexpr Exact kDiagonal{0, 2}; // sqrt(2): the medium triangle's leg
 
+// Every character that separates words (as `words` reads them), so that a line of nothing but
+// such characters is empty.
+constexpr const char* kBlank = " \t\n\v\f\r";
+
 std::string trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r");
+    const auto first = s.find_first_not_of(kBlank);
     if (first == std::string::npos)
         return {};
-    const auto last = s.find_last_not_of(" \t\r");
+    const auto last = s.find_last_not_of(kBlank);
     return s.substr(first, last - first + 1);
 }
 
@@ -153,6 +157,8 @@ CategorySource parseCategorySource(const std::string& text, const std::string& f
         if (line.empty())
             continue;
         const std::vector<std::string> w = words(line);
+        if (w.empty())
+            continue;
         const std::string rest = trim(line.substr(w[0].size()));
         if (w[0] == "category") {
             int number = -1;
