@@ -27,9 +27,9 @@ wait_for() { # wait_for <what> <command...>
     echo "timed out waiting for $what"; cat "$work/game.log"; exit 1
 }
 
-# The splash comes first: a borderless 200 x 150 window.
-wait_for "the splash" bash -c 'for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-    g=$(xdotool getwindowgeometry "$w" 2>/dev/null | grep Geometry); [ "${g##* }" = "200x150" ] && exit 0; done; exit 1'
+# The splash comes first: the borderless window whose role says so.
+wait_for "the splash" bash -c 'for w in $(xdotool search --onlyvisible --name "Wimbo Tangram" 2>/dev/null); do
+    xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"splash\"" && exit 0; done; exit 1'
 import -window root "$shots/1-splash.png"
 
 # Then, since no language was chosen yet, the language dialog.
