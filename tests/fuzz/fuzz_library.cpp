@@ -14,19 +14,23 @@ using namespace tangram;
 
 namespace {
 
-class SilentView : public PuzzleView {
+class SilentView : public BoardCanvas, public PuzzleEvents {
 public:
-    void DrawPieceOutline(int, Colour, bool) override {}
-    void DrawPieceFilled(int, Colour, Colour) override {}
+    void DrawPieceOutline(int piece, Colour, bool) override { FUZZ_CHECK(piece >= 1 && piece <= 7); }
+    void DrawPieceFilled(int piece, Colour, Colour) override { FUZZ_CHECK(piece >= 1 && piece <= 7); }
     void DrawPlacedPieces(Colour, Colour) override {}
-    void PlaySoundEffect(int sound) override { FUZZ_CHECK(sound >= 1 && sound <= 6); }
-    void ShowWonPage() override {}
-    void RefreshPreview() override {}
-    void SetHelpEnabled(bool) override {}
     void SetBoardCursor(BoardCursor) override {}
+    void FlashRefusedPiece(int piece) override { FUZZ_CHECK(piece >= 1 && piece <= 7); }
+    void PlaySoundEffect(SoundEffect sound) override {
+        const int n = static_cast<int>(sound);
+        FUZZ_CHECK(n >= 1 && n <= kSoundEffectCount);
+    }
+    void ShowWonPage() override {}
+    void StatusChanged() override {}
+    void SetHelpEnabled(bool) override {}
 };
 
-void checkBoard(const Puzzle& puzzle, std::uint8_t status) {
+void checkBoard(const Puzzle& puzzle, PatternStatus status) {
     TCellGrid expected{};
     for (int piece = 1; piece <= kPieceCount; ++piece) {
         if (piece == puzzle.selectedPiece())
@@ -37,8 +41,9 @@ void checkBoard(const Puzzle& puzzle, std::uint8_t status) {
         AddPieceStamps(expected, piece, p);
     }
     FUZZ_CHECK(expected == puzzle.boardGrid());
-    FUZZ_CHECK((status & 0xF0) == 0);
-    FUZZ_CHECK((status & kRevealedMask) != kRevealedMask || (status & kDoneBit) != 0);
+    FUZZ_CHECK(status.nibble() <= 0x0F);
+    // All seven pieces revealed only by giving up, which marks the figure done.
+    FUZZ_CHECK(status.revealedCount() != kPieceCount || status.done());
 }
 
 // A point on the board in pixels: mostly near a piece, so that pieces are really picked up and
@@ -77,18 +82,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(state->level() >= 1 && state->level() <= std::max(1, count));
 
     SilentView view;
-    Puzzle puzzle(view);
+    Puzzle puzzle(view, view);
     bool modified = false;
     // Every record yielded, and the empty pattern a category without records plays.
     for (int n = 0; n <= count; ++n) {
         const TPatternRecord& pattern =
             n == 0 ? kEmptyPattern : state->patterns[static_cast<std::size_t>(n)];
-        std::uint8_t& status = n == 0 ? state->status[0] : state->status[static_cast<std::size_t>(n)];
+        PatternStatus& status = n == 0 ? state->status[0] : state->status[static_cast<std::size_t>(n)];
         puzzle.SetUpPattern(pattern, status, modified);
         puzzle.SetCellSize(random.between(1, 9), random.between(1, 9));
         checkBoard(puzzle, status);
         const int helps = random.between(0, 3);
-        for (int h = 0; h < helps && (status & kDoneBit) == 0; ++h) {
+        for (int h = 0; h < helps && !status.done(); ++h) {
             puzzle.TipBtnClick();
             checkBoard(puzzle, status);
         }
@@ -97,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             int x = 0;
             int y = 0;
             pickPoint(random, puzzle, x, y);
-            switch (random.between(0, 5)) {
+            switch (random.between(0, 7)) {
             case 0:
             case 1:
                 puzzle.boxMousedown(MouseButton::Left, x, y);
@@ -107,6 +112,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 3:
                 puzzle.boxMousedown(MouseButton::Middle, x, y);
+                break;
+            case 6: // the keyboard and the wheel
+                switch (random.between(0, 5)) {
+                case 0:
+                    puzzle.LiftNextPiece(random.between(0, 1) == 0 ? 1 : -1);
+                    break;
+                case 1:
+                    puzzle.NudgeSelectedPiece(random.between(-2, 2), random.between(-2, 2));
+                    break;
+                case 2:
+                    puzzle.TurnSelectedPiece(random.between(-3, 3));
+                    break;
+                case 3:
+                    puzzle.MirrorSelectedPiece();
+                    break;
+                case 4:
+                    puzzle.LiftPiece(random.between(0, 8));
+                    break;
+                default:
+                    puzzle.DropSelectedPiece();
+                    break;
+                }
                 break;
             default:
                 for (int step = random.between(1, 6); step > 0; --step) {

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Reading: the k-th byte of the category sets status[k], nothing above the count is touched.
     state->status.fill(0);
     for (int n = 1; n <= count; ++n)
-        state->status[static_cast<std::size_t>(n)] = 0x5;
+        state->status[static_cast<std::size_t>(n)] = PatternStatus(0x5);
     QBuffer device(&file);
     device.open(QIODevice::ReadOnly);
     FUZZ_CHECK(readProgress(device, *state));
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int n = 1; n <= kMaxPatterns; ++n) {
         const std::uint8_t expected =
             n <= count && n <= own.size() ? static_cast<std::uint8_t>(own[n - 1] & 0x0F) : 0;
-        FUZZ_CHECK(state->status[static_cast<std::size_t>(n)] == expected);
+        FUZZ_CHECK(state->status[static_cast<std::size_t>(n)].nibble() == expected);
     }
 
     // The merge keeps every other byte in order and appends exactly the category's statuses.
