@@ -16,11 +16,41 @@ namespace tangram {
 
 GameWindows::GameWindows(TMainform& main, SettingsStore& settings)
     : m_main(main), m_splash(new TSplash(&main)),
-      m_preview(std::make_unique<TPatForm>(main.state(), settings)),
-      m_select(new TSelectDlg(main.state(), &main)), m_stat(new TStatDlg(main.state(), &main)),
-      m_yesNo(new TYesNoDlg(&main)), m_info(new TMultiDlg(&main)),
-      m_tongue(new TTongueDlg(&main)) {
+      m_preview(std::make_unique<TPatForm>(main.state(), settings)) {
     main.setDialogs(this);
+}
+
+// The dialogs are made when first shown: most of them are never needed in a game, and each one
+// costs memory and start-up time for its fonts and pictures. They live on, children of the main
+// window, and keep what they showed last.
+TSelectDlg& GameWindows::select() {
+    if (!m_select)
+        m_select = new TSelectDlg(m_main.state(), &m_main);
+    return *m_select;
+}
+
+TStatDlg& GameWindows::statistics() {
+    if (!m_stat)
+        m_stat = new TStatDlg(m_main.state(), &m_main);
+    return *m_stat;
+}
+
+TYesNoDlg& GameWindows::yesNo() {
+    if (!m_yesNo)
+        m_yesNo = new TYesNoDlg(&m_main);
+    return *m_yesNo;
+}
+
+TMultiDlg& GameWindows::info() {
+    if (!m_info)
+        m_info = new TMultiDlg(&m_main);
+    return *m_info;
+}
+
+TTongueDlg& GameWindows::tongue() {
+    if (!m_tongue)
+        m_tongue = new TTongueDlg(&m_main);
+    return *m_tongue;
 }
 
 GameWindows::~GameWindows() {
@@ -28,14 +58,14 @@ GameWindows::~GameWindows() {
 }
 
 ModalResult GameWindows::showMessagePage(MessagePage page) {
-    return m_yesNo->showPage(page);
+    return yesNo().showPage(page);
 }
 
 void GameWindows::showWonPage(const QRect& figure) {
-    m_yesNo->adjustSize();
-    const QRect main = m_main.geometry();
-    m_yesNo->move(wonPagePosition(figure, m_yesNo->frameGeometry().size(), main));
-    m_yesNo->showPage(MessagePage::Won);
+    TYesNoDlg& page = yesNo();
+    page.adjustSize();
+    page.move(wonPagePosition(figure, page.frameGeometry().size(), m_main.geometry()));
+    page.showPage(MessagePage::Won);
 }
 
 void GameWindows::showSplash() {
@@ -43,22 +73,22 @@ void GameWindows::showSplash() {
 }
 
 std::optional<Language> GameWindows::showLanguageDialog() {
-    if (m_tongue->exec() != QDialog::Accepted) {
+    if (tongue().exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return m_tongue->chosen();
+    return tongue().chosen();
 }
 
 int GameWindows::showSelectDialog() {
-    return m_select->exec() == QDialog::Accepted ? m_select->chosen() : 0;
+    return select().exec() == QDialog::Accepted ? select().chosen() : 0;
 }
 
 void GameWindows::showStatistics() {
-    m_stat->exec();
+    statistics().exec();
 }
 
 void GameWindows::showInfo() {
-    m_info->exec();
+    info().exec();
 }
 
 void GameWindows::showPreview(const QRect& mainFrame, const QRect& board) {

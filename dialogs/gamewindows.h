@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's other windows, created once right after the main window, in this order: splash,
-// preview, selection, statistics, message pages, info, language; they live until the program ends.
+// The game's other windows: the splash and the preview are created right after the main window's
+// first frame, the dialogs when first shown; all live until the program ends.
 // Implements what the main window asks of them.
 #pragma once
 
@@ -39,14 +39,20 @@ public:
     void closeRules() override;
 
 private:
+    TSelectDlg& select();
+    TStatDlg& statistics();
+    TYesNoDlg& yesNo();
+    TMultiDlg& info();
+    TTongueDlg& tongue();
+
     TMainform& m_main;
     TSplash* m_splash;
     std::unique_ptr<TPatForm> m_preview; // a top-level window of its own
-    TSelectDlg* m_select;
-    TStatDlg* m_stat;
-    TYesNoDlg* m_yesNo;
-    TMultiDlg* m_info;
-    TTongueDlg* m_tongue;
+    TSelectDlg* m_select = nullptr; // the dialogs: made when first shown, owned by the main window
+    TStatDlg* m_stat = nullptr;
+    TYesNoDlg* m_yesNo = nullptr;
+    TMultiDlg* m_info = nullptr;
+    TTongueDlg* m_tongue = nullptr;
     std::unique_ptr<HelpViewer> m_help;
 };
 

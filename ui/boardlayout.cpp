@@ -74,7 +74,8 @@ void paintFormBackground(QPainter& painter, int clientWidth, int clientHeight, i
 }
 
 QPixmap loadBackgroundTile() {
-    return QPixmap(QStringLiteral(":/board/tile.png"));
+    // The format named, so that Qt reads the PNG without asking every image plug-in first.
+    return QPixmap(QStringLiteral(":/board/tile.png"), "PNG");
 }
 
 } // namespace tangram
