@@ -13,16 +13,12 @@ scale=$4
 mkdir -p "$shots"
 # shellcheck source=tests/e2e/xsession.sh
 . "$(dirname "$(readlink -f "$0")")/xsession.sh"
+# shellcheck source=tests/e2e/onefigure.sh
+. "$(dirname "$(readlink -f "$0")")/onefigure.sh"
 
 install_game "$build"
 library="$work/prefix/lib/wimbo-tangram/kelm.dat"
-# One figure: pieces 1..6 where they start, the parallelogram at (60, 40) mirrored (orientation
-# 16); it starts at (116, 43) in orientation 14.
-record="0  117 71 6  111 77 10  7 74 4  8 8 8  113 8 12  7 42 0  60 40 16"
-for byte in $record; do
-    # shellcheck disable=SC2059 # the format is the byte itself, as an octal escape
-    printf "\\$(printf %03o "$byte")"
-done >"$library"
+write_one_figure_library "$library"
 
 # A first start but for the language and the sound: no stored window places.
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" HOME="$work/home"
@@ -35,12 +31,6 @@ QT_SCALE_FACTOR=$scale "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 pids+=("$game_pid")
 
-fail() { echo "$*"; echo "--- game output:"; cat "$work/game.log"; exit 1; }
-wait_for() { # wait_for <what> <command...>
-    local what=$1; shift
-    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    fail "timed out waiting for $what"
-}
 shot() { import -window root "$shots/$1.png"; }
 # x y width height of a window's client area.
 client_of() {
@@ -119,14 +109,5 @@ xdotool key Return
 sleep 0.5
 
 # Quit: the question, Yes, and the game ends without a save dialog, the solved figure kept.
-xdotool windowactivate --sync "$main" key ctrl+q
-wait_for "the quit question" bash -c "[ \"\$(xdotool getactivewindow)\" != $main ]"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && { shot 5-not-ended; fail "the game did not end"; }
-saved="$XDG_DATA_HOME/WimboGames/Wimbo Tangram/progress.pzs"
-[ -f "$saved" ] || fail "no default progress file"
-progress=$(od -An -tx1 "$saved" | tr -d ' \n')
-[ "$progress" = 08 ] || fail "the default progress file holds '$progress', not 08"
+quit_keeping_solved_figure "$main" 5-quit
 echo "first minutes on ${WT_SCREEN} at scale $scale: windows on the screen, flash, keyboard solve, progress kept"

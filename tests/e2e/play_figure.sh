@@ -14,21 +14,14 @@ shots=$2
 mkdir -p "$shots"
 # shellcheck source=tests/e2e/xsession.sh
 . "$(dirname "$(readlink -f "$0")")/xsession.sh"
+# shellcheck source=tests/e2e/onefigure.sh
+. "$(dirname "$(readlink -f "$0")")/onefigure.sh"
 
 install_game "$build"
 library="$work/prefix/lib/wimbo-tangram/kelm.dat"
 [ -f "$library" ] || { echo "no pattern library installed"; exit 1; }
 
-# One 22-byte record of category 0, then column, row and orientation of pieces 1..7: pieces 1..6
-# where they start, the parallelogram at (60, 40) in orientation 16. It starts at (116, 43) in
-# orientation 14; no turn alone reaches 16 (turns keep the mirror half 0..15) and the mirror of 14
-# is 18, so the figure needs a turn to 0 (or 8) and a mirror.
-record="0  117 71 6  111 77 10  7 74 4  8 8 8  113 8 12  7 42 0  60 40 16"
-for byte in $record; do
-    # shellcheck disable=SC2059 # the format is the byte itself, as an octal escape
-    printf "\\$(printf %03o "$byte")"
-done >"$library"
-[ "$(stat -c %s "$library")" = 22 ] || { echo "crafted library is not 22 bytes"; exit 1; }
+write_one_figure_library "$library"
 
 # English, no sound, the first figure of category 0, the preview window to the right of where the
 # main window will be, so that it covers no part of the board.
@@ -44,12 +37,6 @@ start_x_session
 "$game" >"$work/game.log" 2>&1 & game_pid=$!
 pids+=("$game_pid")
 
-fail() { echo "$*"; echo "--- game output:"; cat "$work/game.log"; exit 1; }
-wait_for() { # wait_for <what> <command...>
-    local what=$1; shift
-    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    fail "timed out waiting for $what"
-}
 splash_shown() { # the splash is the visible window whose role says so
     for w in $(xdotool search --onlyvisible --name "Wimbo Tangram" 2>/dev/null); do
         xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q '"splash"' && return 0
@@ -177,17 +164,5 @@ echo "page $page opened, pieces green"
 xdotool key Return
 wait_for "the page to close" bash -c "! xdotool search --onlyvisible --name '^Wimbo Tangram\$' | grep -qx $page"
 sleep 0.3
-xdotool windowactivate --sync "$main" key ctrl+q
-wait_for "the quit question" bash -c "[ \"\$(xdotool getactivewindow)\" != $main ]"
-sleep 0.5
-shot 7-quit
-xdotool key Return
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && { shot 9-not-ended; fail "the game did not end"; }
-
-# The progress file holds one byte for the one figure: category 0, status 8 (solved, no help).
-saved="$XDG_DATA_HOME/WimboGames/Wimbo Tangram/progress.pzs"
-[ -f "$saved" ] || fail "no default progress file saved"
-progress=$(od -An -tx1 "$saved" | tr -d ' \n')
-[ "$progress" = 08 ] || fail "progress file holds '$progress', not 08"
+quit_keeping_solved_figure "$main" 7-quit
 echo "figure solved with lift, move, turn, mirror and put-down; progress kept as solved"
