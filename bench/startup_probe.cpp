@@ -187,6 +187,12 @@ int main(int argc, char* argv[]) {
     std::this_thread::sleep_for(std::chrono::seconds(1));
     const long rss = memoryKb(pid, "Rss");
     const long pss = memoryKb(pid, "Pss");
+    // STARTUP_PROBE_SMAPS=<file> keeps the program's memory map at that moment, to see where
+    // the resident memory is.
+    if (const char* keep = std::getenv("STARTUP_PROBE_SMAPS")) {
+        std::ifstream in("/proc/" + std::to_string(pid) + "/smaps");
+        std::ofstream(keep) << in.rdbuf();
+    }
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     xcb_disconnect(c);

@@ -3,37 +3,36 @@
 
 #include "dialogs/TitlePicture.h"
 #include "game/messagepage.h"
+#include "ui/pngresource.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 namespace tangram {
 namespace {
 
 constexpr QSize kFlagsSize(63, 14); // the flag pictures are drawn 90 x 20
 
-// The button's flags, rendered from the picture at the screen's pixel density.
-QIcon flagsIcon(const QString& resource, qreal devicePixelRatio) {
-    QSvgRenderer renderer(resource);
-    QPixmap pixmap(kFlagsSize * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(QPointF(0, 0), kFlagsSize));
+// The button's flags, from pictures for one, two and three device pixels per pixel; the icon picks
+// the one that fits the screen.
+QIcon flagsIcon(const QString& language) {
+    QIcon icon;
+    for (int scale : {1, 2, 3}) {
+        const QImage picture =
+            readPngResource(QStringLiteral(":/pictures/flags_%1-%2.png").arg(language).arg(scale));
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
     }
-    return QIcon(pixmap);
+    return icon;
 }
 
 QPushButton* makeLanguageButton(QWidget* parent, const char* name, const QString& text,
-                                const QString& flags, qreal devicePixelRatio, int top) {
+                                const QString& language, int top) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(72, top, 221, 27);
-    button->setIcon(flagsIcon(flags, devicePixelRatio));
+    button->setIcon(flagsIcon(language));
     button->setIconSize(kFlagsSize);
     return button;
 }
@@ -53,11 +52,10 @@ TTongueDlg::TTongueDlg(QWidget* parent) : QDialog(parent) {
     m_image->setGeometry(16, 16, 48, 48);
     m_image->setAlignment(Qt::AlignCenter);
 
-    const qreal dpr = devicePixelRatioF();
     m_english = makeLanguageButton(panel, "EnglishBtn", QStringLiteral("I speak English."),
-                                   QStringLiteral(":/pictures/flags_english.svg"), dpr, 8);
+                                   QStringLiteral("english"), 8);
     m_german = makeLanguageButton(panel, "GermanBtn", QStringLiteral("Ich spreche Deutsch."),
-                                  QStringLiteral(":/pictures/flags_german.svg"), dpr, 43);
+                                  QStringLiteral("german"), 43);
     connect(m_english, &QPushButton::clicked, this, &TTongueDlg::EnglishBtnClick);
     connect(m_german, &QPushButton::clicked, this, &TTongueDlg::GermanBtnClick);
     setTabOrder(m_english, m_german);

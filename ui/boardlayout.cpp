@@ -2,6 +2,7 @@
 #include "ui/boardlayout.h"
 
 #include "model/geometry.h"
+#include "ui/pngresource.h"
 
 #include <QColor>
 #include <QPainter>
@@ -74,8 +75,7 @@ void paintFormBackground(QPainter& painter, int clientWidth, int clientHeight, i
 }
 
 QPixmap loadBackgroundTile() {
-    // The format named, so that Qt reads the PNG without asking every image plug-in first.
-    return QPixmap(QStringLiteral(":/board/tile.png"), "PNG");
+    return QPixmap::fromImage(readPngResource(QStringLiteral(":/board/tile.png")));
 }
 
 } // namespace tangram

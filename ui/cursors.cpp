@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cursors.h"
+#include "ui/pngresource.h"
 
 #include <QBitmap>
 
@@ -7,8 +8,7 @@ namespace tangram {
 namespace {
 
 QCursor loadCursor(const char* resource, Qt::CursorShape fallback) {
-    // Naming the format keeps Qt from loading every image format plug-in to ask which one reads it.
-    const QImage picture(QString::fromLatin1(resource), "PNG");
+    const QImage picture = readPngResource(QString::fromLatin1(resource));
     if (picture.isNull()) {
         return QCursor(fallback);
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/glyphs.h"
+#include "ui/pngresource.h"
 
 #include "ui/glyphstyle.h"
 #include "ui/glyphsymbols.h"
@@ -8,7 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 #include <functional>
 #include <memory>
@@ -137,17 +137,17 @@ QIcon toolGlyph(ToolGlyph glyph) {
     return QIcon(new PaintedIconEngine(painting));
 }
 
+// The sizes the window manager and the dialogs ask for, up to 64 pixels at twice the density. Every
+// size is sent to the X server with each window, so there is no larger one.
 QIcon programIcon() {
-    auto renderer = std::make_shared<QSvgRenderer>(QStringLiteral(":/icons/wimbo-tangram.svg"));
-    auto painting = [renderer](QPainter& painter, const QRectF& target, bool) {
-        const qreal side = std::min(target.width(), target.height());
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer->render(&painter,
-                         QRectF(target.center() - QPointF(side, side) / 2, QSizeF(side, side)));
-        painter.restore();
-    };
-    return QIcon(new PaintedIconEngine(painting));
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128}) {
+        const QImage picture =
+            readPngResource(QStringLiteral(":/icons/icon-%1.png").arg(side));
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    return icon;
 }
 
 } // namespace tangram

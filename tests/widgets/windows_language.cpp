@@ -14,7 +14,6 @@
 using namespace tangram;
 using testing::whenModal;
 
-
 class LanguageDialogTest : public QObject {
     Q_OBJECT
 
@@ -32,18 +31,19 @@ private Q_SLOTS:
     }
 
     // The flags are drawn from the project's pictures: a missing or broken picture would leave
-    // the button's icon blank.
+    // the button's icon blank, and a missing sharper one would show blurred on a dense screen.
     void flagPicturesAreDrawn() {
         TTongueDlg dialog;
-        for (QPushButton* button : {dialog.EnglishBtn(), dialog.GermanBtn()}) {
-            const QImage flags = button->icon().pixmap(button->iconSize()).toImage();
-            QVERIFY(!flags.isNull());
-            int coloured = 0;
-            for (int y = 0; y < flags.height(); ++y)
-                for (int x = 0; x < flags.width(); ++x)
-                    coloured += qAlpha(flags.pixel(x, y)) > 0 ? 1 : 0;
-            QVERIFY2(coloured > flags.width() * flags.height() / 2, qPrintable(button->text()));
-        }
+        for (QPushButton* button : {dialog.EnglishBtn(), dialog.GermanBtn()})
+            for (qreal density : {1.0, 2.0}) {
+                const QImage flags = button->icon().pixmap(button->iconSize(), density).toImage();
+                QCOMPARE(flags.size(), button->iconSize() * density);
+                int coloured = 0;
+                for (int y = 0; y < flags.height(); ++y)
+                    for (int x = 0; x < flags.width(); ++x)
+                        coloured += qAlpha(flags.pixel(x, y)) > 0 ? 1 : 0;
+                QVERIFY2(coloured > flags.width() * flags.height() / 2, qPrintable(button->text()));
+            }
     }
 
     void eachButtonChoosesItsLanguage_data() {
