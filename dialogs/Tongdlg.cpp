@@ -17,14 +17,10 @@ constexpr QSize kFlagsSize(63, 14); // the flag pictures are drawn 90 x 20
 // The button's flags, from pictures for one, two and three device pixels per pixel; the icon picks
 // the one that fits the screen.
 QIcon flagsIcon(const QString& language) {
-    QIcon icon;
-    for (int scale : {1, 2, 3}) {
-        const QImage picture =
-            readPngResource(QStringLiteral(":/pictures/flags_%1-%2.png").arg(language).arg(scale));
-        if (!picture.isNull())
-            icon.addPixmap(QPixmap::fromImage(picture));
-    }
-    return icon;
+    QStringList scales;
+    for (int scale : {1, 2, 3})
+        scales << QStringLiteral(":/pictures/flags_%1-%2.png").arg(language).arg(scale);
+    return iconFromPngResources(scales);
 }
 
 QPushButton* makeLanguageButton(QWidget* parent, const char* name, const QString& text,

@@ -140,14 +140,10 @@ QIcon toolGlyph(ToolGlyph glyph) {
 // The sizes the window manager and the dialogs ask for, up to 64 pixels at twice the density. Every
 // size is sent to the X server with each window, so there is no larger one.
 QIcon programIcon() {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128}) {
-        const QImage picture =
-            readPngResource(QStringLiteral(":/icons/icon-%1.png").arg(side));
-        if (!picture.isNull())
-            icon.addPixmap(QPixmap::fromImage(picture));
-    }
-    return icon;
+    QStringList sizes;
+    for (int side : {16, 24, 32, 48, 64, 128})
+        sizes << QStringLiteral(":/icons/icon-%1.png").arg(side);
+    return iconFromPngResources(sizes);
 }
 
 } // namespace tangram
