@@ -10,6 +10,10 @@
 //   patc solve <category> <number> [--all] <files...>
 //                                                  solve the figure's silhouette from its cells
 //   patc shapes <files...>                         the convex tangrams' hull signatures
+//   patc outline <category> <number|all> <files...>
+//                                                  figures as their outlines, for redrawing
+//   patc fill <file>                               the file with each figure drawn as an
+//                                                  outline (ring/hole lines) filled with pieces
 //   patc rank <category> <files...>                difficulty of each figure, in the order
 //                                                  the file should hold them
 //
@@ -19,6 +23,7 @@
 #include "tools/patterns/convexshape.h"
 #include "tools/patterns/difficulty.h"
 #include "tools/patterns/library.h"
+#include "tools/patterns/outlinefill.h"
 #include "tools/patterns/silhouette.h"
 #include "tools/patterns/solver.h"
 
@@ -49,7 +54,9 @@ int usage() {
                  "       patc cells <category> <number> <files...>\n"
                  "       patc rank <category> <files...>\n"
                  "       patc solve <category> <number> [--all] <files...>\n"
-                 "       patc shapes <files...>\n";
+                 "       patc shapes <files...>\n"
+                 "       patc outline <category> <number|all> <files...>\n"
+                 "       patc fill <file>\n";
     return 2;
 }
 
@@ -280,6 +287,55 @@ int rank(std::vector<std::string> args) {
     return ok ? 0 : 1;
 }
 
+// Prints one figure of a category ("all": every figure) with its outline instead of its pieces.
+int outline(const std::vector<std::string>& args) {
+    if (args.size() < 3)
+        return usage();
+    bool ok = false;
+    const Library library = load({args.begin() + 2, args.end()}, ok);
+    std::vector<const CompiledFigure*> chosen;
+    int category = -1;
+    if (args[1] == "all" && toInt(args[0], category))
+        chosen = library.inCategory(category);
+    else if (const CompiledFigure* f = pick(library, args[0], args[1]))
+        chosen.push_back(f);
+    if (chosen.empty())
+        return usage();
+    int status = 0;
+    for (const CompiledFigure* f : chosen) {
+        std::vector<std::vector<ExactPoint>> pieces;
+        for (const SourcePiece& piece : f->source.pieces)
+            if (!piece.raw)
+                pieces.push_back(piece.vertices);
+        if (pieces.size() != f->source.pieces.size()) {
+            std::cerr << "patc: " << f->source.label()
+                      << " has pieces given as board placements; it has no exact outline\n";
+            status = 1;
+            continue;
+        }
+        std::cout << "figure " << f->source.english << " | " << f->source.german << "\n"
+                  << outlineText(outlineOfPieces(pieces));
+    }
+    return status;
+}
+
+// Prints the file with its outlines filled; the problems go to standard error.
+int fill(const std::vector<std::string>& args) {
+    if (args.size() != 1)
+        return usage();
+    std::ifstream in(args[0], std::ios::binary);
+    if (!in) {
+        std::cerr << "patc: cannot read " << args[0] << "\n";
+        return 1;
+    }
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::string> errors;
+    std::cout << fillSourceText(text, args[0], errors);
+    for (const std::string& e : errors)
+        std::cerr << e << "\n";
+    return errors.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -314,6 +370,10 @@ int main(int argc, char** argv) {
     }
     if (command == "rank")
         return rank(args);
+    if (command == "fill")
+        return fill(args);
+    if (command == "outline")
+        return outline(args);
 
     if (command == "shapes") {
         bool ok = false;
