@@ -23,8 +23,7 @@ std::vector<ExactPoint> ring(const std::string& corners) {
     std::istringstream in(corners);
     for (std::string w; in >> w;) {
         ExactPoint p;
-        const auto comma = w.find(',');
-        EXPECT_TRUE(parseExact(w.substr(0, comma), p.x) && parseExact(w.substr(comma + 1), p.y));
+        EXPECT_TRUE(parseExactPoint(w, p)) << w;
         out.push_back(p);
     }
     return out;

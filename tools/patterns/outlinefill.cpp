@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/patterns/outlinefill.h"
 
+#include "tools/patterns/convexshape.h"
 #include "tools/patterns/sourceparser.h"
 
 #include <algorithm>
@@ -21,7 +22,7 @@ ExactPoint times(ExactPoint p, int s) {
     return {times(p.x, s), times(p.y, s)};
 }
 bool less(Exact x, Exact y) {
-    return (x - y).sign() < 0;
+    return compareExact(x, y) < 0;
 }
 // Reading order: top to bottom, then left to right.
 bool readingLess(ExactPoint p, ExactPoint q) {
@@ -367,14 +368,6 @@ std::string pointText(ExactPoint p) {
     return p.x.text() + "," + p.y.text();
 }
 
-// Four times the signed area of a ring.
-Surd fourTimesArea(const Poly& ring) {
-    Surd sum{};
-    for (std::size_t i = 0; i < ring.size(); ++i)
-        sum = sum + twiceCross(ring[i], ring[(i + 1) % ring.size()]);
-    return sum;
-}
-
 std::string outlineProblem(const Outline& outline) {
     if (outline.rings.empty())
         return "no outline";
@@ -580,10 +573,8 @@ std::string fillSourceText(const std::string& text, const std::string& fileName,
             outlineLines.push_back(line);
             Poly ring;
             for (std::size_t i = 1; i < w.size(); ++i) {
-                const auto comma = w[i].find(',');
                 ExactPoint v;
-                if (comma == std::string::npos || !parseExact(w[i].substr(0, comma), v.x) ||
-                    !parseExact(w[i].substr(comma + 1), v.y)) {
+                if (!parseExactPoint(w[i], v)) {
                     if (problem.empty())
                         problem = "line " + std::to_string(lineNo) + ": '" + w[i] +
                                   "' is not a corner x,y";
@@ -598,12 +589,10 @@ std::string fillSourceText(const std::string& text, const std::string& fileName,
         if (!w.empty() && (w[0] == "figure" || w[0] == "category")) {
             finish();
             if (w[0] == "figure") {
-                const auto bar = code.find('|');
-                figure = code.substr(code.find("figure") + 7, bar == std::string::npos
-                                                                  ? std::string::npos
-                                                                  : bar - code.find("figure") - 7);
-                while (!figure.empty() && figure.back() == ' ')
-                    figure.pop_back();
+                // The English name, for messages: the words between "figure" and the bar.
+                figure.clear();
+                for (std::size_t i = 1; i < w.size() && w[i] != "|"; ++i)
+                    figure += (i > 1 ? " " : "") + w[i];
             }
         }
         if (!outlineLines.empty() && w.empty()) {

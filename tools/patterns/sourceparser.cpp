@@ -110,6 +110,12 @@ bool parseExact(const std::string& text, Exact& value) {
     return true;
 }
 
+bool parseExactPoint(const std::string& text, ExactPoint& point) {
+    const auto comma = text.find(',');
+    return comma != std::string::npos && parseExact(text.substr(0, comma), point.x) &&
+           parseExact(text.substr(comma + 1), point.y);
+}
+
 std::vector<ExactPoint> canonicalVertices(const std::string& kind, int turn) {
     std::vector<ExactPoint> base;
     if (kind == "small")
@@ -253,10 +259,8 @@ CategorySource parseCategorySource(const std::string& text, const std::string& f
             // Vertex form: the piece's corners, any order.
             std::vector<ExactPoint> vertices;
             for (std::size_t i = 1; i < w.size(); ++i) {
-                const auto comma = w[i].find(',');
                 ExactPoint v;
-                if (comma == std::string::npos || !parseExact(w[i].substr(0, comma), v.x) ||
-                    !parseExact(w[i].substr(comma + 1), v.y)) {
+                if (!parseExactPoint(w[i], v)) {
                     vertices.clear();
                     break;
                 }

@@ -34,6 +34,8 @@ CategorySource parseCategorySource(const std::string& text, const std::string& f
 
 // Parses a coordinate "a+bd"; false when the text is not one.
 bool parseExact(const std::string& text, Exact& value);
+// Parses a corner "x,y" of two such coordinates; false when the text is not one.
+bool parseExactPoint(const std::string& text, ExactPoint& point);
 
 // The vertices of an exact piece of `kind` (as in the source) anchored at the origin and turned
 // by `turn` 45-degree steps; empty for an unknown kind.
