@@ -62,7 +62,9 @@ void TPatForm::showBeside(const QRect& mainFrame, const QRect& board) {
     move(decidePreviewPosition(m_storedPosition, size(), frame, mainFrame, board,
                                availableScreenGeometries()));
     m_placed = true;
-    show();
+    // Placed again while a modal dialog has it hidden: it comes back when the dialog closes.
+    if (!m_hiddenForDialog)
+        show();
 }
 
 void TPatForm::followModalDialogs() {

@@ -311,6 +311,8 @@ void TMainform::afterFirstShow() {
     }
     m_framed = true;
     setDialogs(m_dialogs);
+    m_previewFollows = true;
+    QTimer::singleShot(kPreviewSettleMs, this, [this] { m_previewFollows = false; });
     const QStringList errors = std::exchange(m_pendingErrors, {});
     for (const QString& error : errors) {
         showError(error);
@@ -375,6 +377,16 @@ void TMainform::closeEvent(QCloseEvent* event) {
 void TMainform::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     formResize();
+    if (m_previewFollows) {
+        setDialogs(m_dialogs);
+    }
+}
+
+void TMainform::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (m_previewFollows) {
+        setDialogs(m_dialogs);
+    }
 }
 
 void TMainform::formResize() {

@@ -33,6 +33,9 @@ class GameDialogs;
 class TMainform : public QWidget, public GameHost {
     Q_OBJECT
 public:
+    // How long after the first framing the preview keeps its place beside the main window.
+    static constexpr int kPreviewSettleMs = 1500;
+
     // `programDir` is the folder holding "kelm.dat" and the help file, ending in '/'; empty means
     // the folder of the running executable.
     explicit TMainform(SettingsStore& settings, const QString& programDir = {},
@@ -81,6 +84,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void formActivate();
@@ -120,6 +124,9 @@ private:
     bool m_placementApplied = false;
     bool m_closed = false;
     bool m_framed = false; // the first show has been placed and framed
+    // For a short while after the first framing the preview follows the main window: a slow
+    // window manager may still move or frame it, and the preview must not end up over the toolbar.
+    bool m_previewFollows = false;
 };
 
 } // namespace tangram

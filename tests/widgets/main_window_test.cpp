@@ -54,7 +54,11 @@ public:
     void showStatistics() override { log << "statistics"; }
     void showInfo() override { log << "info"; }
     void refreshPreview() override { log << "preview"; }
-    void showPreview(const QRect&, const QRect&) override { log << "show preview"; }
+    QRect previewBeside; // the main window's frame the preview was last placed beside
+    void showPreview(const QRect& mainFrame, const QRect&) override {
+        log << "show preview";
+        previewBeside = mainFrame;
+    }
     void showWonPage(const QRect& figure) override {
         log << "won";
         wonFigure = figure;
@@ -312,6 +316,25 @@ private Q_SLOTS:
         QTRY_VERIFY(dialogs.log.contains("language"));
         QCOMPARE(dialogs.log.indexOf("splash"), 0);
         QCOMPARE(dialogs.log.indexOf("language"), 1);
+    }
+
+    void previewFollowsAWindowManagerThatMovesTheWindowLate() {
+        TMainform w(*m_settings, programDir());
+        ScriptedDialogs dialogs;
+        w.setDialogs(&dialogs);
+        w.show();
+        QTRY_VERIFY(dialogs.log.contains("show preview"));
+        const QRect first = dialogs.previewBeside;
+        // A slow window manager moves the window after the preview has been placed.
+        w.move(w.pos() + QPoint(40, 30));
+        QTRY_COMPARE(dialogs.previewBeside, first.translated(40, 30));
+        // Once the window has settled the preview stays where it is (or where the player put it).
+        QTest::qWait(TMainform::kPreviewSettleMs + 200);
+        const qsizetype placed = dialogs.log.count("show preview");
+        w.move(w.pos() + QPoint(60, 0));
+        QTest::qWait(100);
+        QCOMPARE(dialogs.log.count("show preview"), placed);
+        QCOMPARE(dialogs.previewBeside, first.translated(40, 30));
     }
 };
 

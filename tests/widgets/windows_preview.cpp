@@ -6,6 +6,7 @@
 #include "dialogs/pattern.h"
 #include "services/settingsstore.h"
 
+#include <QDialog>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -192,6 +193,30 @@ private Q_SLOTS:
         const QRect mainFrame(screen.left() + 10, screen.top() + 10, 500, 400);
         window.showBeside(mainFrame, mainFrame.adjusted(10, 50, -10, -10));
         QVERIFY(window.x() > mainFrame.right());
+    }
+
+    void placedAgainUnderAModalDialogItStaysHiddenTillTheDialogCloses() {
+        auto state = twoPatterns();
+        TPatForm window(*state, *m_settings);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect mainFrame(screen.left() + 10, screen.top() + 10, 500, 400);
+        window.showBeside(mainFrame, mainFrame.adjusted(10, 50, -10, -10));
+        QVERIFY(window.isVisible());
+        QWidget main; // takes the focus back when the dialog closes
+        main.show();
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.show();
+        dialog.activateWindow();
+        QTRY_VERIFY(!window.isVisible());
+        // The main window moves while the dialog is open: the preview goes along, unseen.
+        const QPoint before = window.pos();
+        window.showBeside(mainFrame.translated(0, 40), mainFrame.adjusted(10, 90, -10, 30));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.pos(), before + QPoint(0, 40));
+        dialog.close();
+        main.activateWindow();
+        QTRY_VERIFY(window.isVisible());
     }
 
     void positionIsKeptAcrossRuns() {
