@@ -89,6 +89,10 @@ TMainform::~TMainform() {
 
 void TMainform::setDialogs(GameDialogs* dialogs) {
     m_dialogs = dialogs;
+    placePreview();
+}
+
+void TMainform::placePreview() {
     if (m_dialogs && m_framed) {
         const QRect board(m_box->mapToGlobal(QPoint(0, 0)), m_box->size());
         m_dialogs->showPreview(geometry().marginsAdded(frameMargins()), board);
@@ -310,7 +314,7 @@ void TMainform::afterFirstShow() {
         }
     }
     m_framed = true;
-    setDialogs(m_dialogs);
+    placePreview();
     m_previewFollows = true;
     QTimer::singleShot(kPreviewSettleMs, this, [this] { m_previewFollows = false; });
     const QStringList errors = std::exchange(m_pendingErrors, {});
@@ -378,14 +382,14 @@ void TMainform::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     formResize();
     if (m_previewFollows) {
-        setDialogs(m_dialogs);
+        placePreview();
     }
 }
 
 void TMainform::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (m_previewFollows) {
-        setDialogs(m_dialogs);
+        placePreview();
     }
 }
 

@@ -92,6 +92,8 @@ private:
     // After the first show, once the window system has framed the window: the whole frame onto
     // the screen, then the preview beside it.
     void afterFirstShow();
+    // Shows the preview beside the window, once both the other windows and the frame are there.
+    void placePreview();
     // The window system's frame around the client area; a usual one before the first framing.
     QMargins frameMargins() const;
     // The screen rectangle of the pieces on the board.

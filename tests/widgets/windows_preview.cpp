@@ -39,6 +39,13 @@ std::unique_ptr<GameState> twoPatterns() {
     return state;
 }
 
+// A main window's frame near the top left of the primary screen, and its board.
+QRect mainFrameOnScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    return QRect(screen.left() + 10, screen.top() + 10, 500, 400);
+}
+QRect boardIn(const QRect& mainFrame) { return mainFrame.adjusted(10, 50, -10, -10); }
+
 QImage picture(TPatForm& window) {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -189,18 +196,16 @@ private Q_SLOTS:
     void opensBesideTheMainWindowWithoutStoredPosition() {
         auto state = twoPatterns();
         TPatForm window(*state, *m_settings);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const QRect mainFrame(screen.left() + 10, screen.top() + 10, 500, 400);
-        window.showBeside(mainFrame, mainFrame.adjusted(10, 50, -10, -10));
+        const QRect mainFrame = mainFrameOnScreen();
+        window.showBeside(mainFrame, boardIn(mainFrame));
         QVERIFY(window.x() > mainFrame.right());
     }
 
     void placedAgainUnderAModalDialogItStaysHiddenTillTheDialogCloses() {
         auto state = twoPatterns();
         TPatForm window(*state, *m_settings);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const QRect mainFrame(screen.left() + 10, screen.top() + 10, 500, 400);
-        window.showBeside(mainFrame, mainFrame.adjusted(10, 50, -10, -10));
+        const QRect mainFrame = mainFrameOnScreen();
+        window.showBeside(mainFrame, boardIn(mainFrame));
         QVERIFY(window.isVisible());
         QWidget main; // takes the focus back when the dialog closes
         main.show();
@@ -211,7 +216,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!window.isVisible());
         // The main window moves while the dialog is open: the preview goes along, unseen.
         const QPoint before = window.pos();
-        window.showBeside(mainFrame.translated(0, 40), mainFrame.adjusted(10, 90, -10, 30));
+        window.showBeside(mainFrame.translated(0, 40), boardIn(mainFrame.translated(0, 40)));
         QVERIFY(!window.isVisible());
         QCOMPARE(window.pos(), before + QPoint(0, 40));
         dialog.close();
